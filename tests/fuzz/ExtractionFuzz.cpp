@@ -1,0 +1,33 @@
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/document/Extraction.h"
+#include "core/document/SettingLine.h"
+
+// The bytes as the lines of a document: extraction must end, and every message must come
+// back to its line's own bytes once a System Exclusive length is taken off.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == '\n') {
+            lines.emplace_back();
+        } else {
+            lines.back().push_back(static_cast<char>(data[i]));
+        }
+    }
+    corlinth::MessageExtractor extractor(lines);
+    std::size_t count = 0;
+    while (extractor.getmtext()) {
+        const corlinth::Bytes& message = extractor.currentMessage();
+        const corlinth::Bytes line = corlinth::parseLine(lines[extractor.messageLine()]);
+        if (corlinth::toWireForm(message) != line) {
+            __builtin_trap();
+        }
+        if (++count > lines.size()) {
+            __builtin_trap();
+        }
+    }
+    return 0;
+}
