@@ -35,6 +35,12 @@ Bytes toWireForm(const Bytes& fileForm) {
     return out;
 }
 
+MessageExtractor::MessageExtractor(std::span<const std::string> lines)
+    : MessageExtractor(lines, &parseLine) {}
+
+MessageExtractor::MessageExtractor(std::span<const std::string> lines, LineParser parser)
+    : m_lines(lines), m_parse(std::move(parser)) {}
+
 bool MessageExtractor::getmtext() {
     m_message.clear();
     m_blankLineSeen = false;
@@ -58,7 +64,7 @@ bool MessageExtractor::getmtext() {
                 return false;
             }
         }
-        Bytes bytes = parseLine(line);
+        Bytes bytes = m_parse(line);
         // A message is System Exclusive by its first byte. (A line such as " F0 ..." with a
         // leading space is one too: without its length it would lose a byte on the way out.)
         m_isSystemExclusive = !bytes.empty() && bytes.front() == 0xF0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -17,7 +18,11 @@ class MessageExtractor {
     // Twenty empty lines in a row end the document for sending and export.
     static constexpr int kEndAfterEmptyLines = 20;
 
-    explicit MessageExtractor(std::span<const std::string> lines) : m_lines(lines) {}
+    // Turns one line into its bytes; the rule units read their placeholders differently.
+    using LineParser = std::function<Bytes(std::string_view)>;
+
+    explicit MessageExtractor(std::span<const std::string> lines);
+    MessageExtractor(std::span<const std::string> lines, LineParser parser);
 
     // Callers set the cursor to 0 to start a pass.
     void setLineCursor(std::size_t line) { m_cursor = line; }
@@ -40,6 +45,7 @@ class MessageExtractor {
 
   private:
     std::span<const std::string> m_lines;
+    LineParser m_parse;
     std::size_t m_cursor = 0;
     std::size_t m_messageLine = 0;
     Bytes m_message;
