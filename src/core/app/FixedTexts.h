@@ -20,6 +20,8 @@ inline constexpr std::string_view applicationTitle = "Quarnell Corlinth";
 inline constexpr std::string_view version = "3.0.6";
 inline constexpr std::string_view editHintWindows = "(right-click to edit) }";
 inline constexpr std::string_view editHintMac = "(control-click to edit) }";
+// The warning of every editor whose open or import dialog was given a name that is not there.
+inline constexpr std::string_view fileDoesNotExist = "File does not exist.";
 }  // namespace texts
 
 // The warning shown before a Standard MIDI File is written.
