@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/document/MidiFileExport.h"
+#include "core/document/SettingLine.h"
 #include "core/document/VersionOneImport.h"
 
 namespace corlinth {
@@ -291,6 +293,22 @@ INSTANTIATE_TEST_SUITE_P(
             "OnlyTheHeaderChunk",
             {'M', 'T', 'h', 'd', 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00, 0x01, 0x00, 0x60}}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+
+// The program's own export has the same header but not the first version's spacing: the
+// delta after its first message is 88 00.
+TEST(VersionOneImport, OwnExportIsRefused) {
+    const std::vector<std::string> document{
+        "F0 00 00 50 7E 00 F7",       "{ Fixture Clear All }", "",
+        "F0 00 00 50 7E 01 3C 40 F7", "{ setting }",           ""};
+    const Bytes file = exportMidiFile(document, midiExportProfile("Pirrow"), parseLine);
+    const VersionOneReading reading = readVersionOneFile(file);
+    EXPECT_TRUE(reading.complete);
+    ASSERT_TRUE(checkVersionOneHeader(reading.image).has_value());
+    const VersionOneImport result =
+        importVersionOneFile(file, FixtureProduct(), PlatformMode::Windows);
+    EXPECT_FALSE(result.document.has_value());
+    EXPECT_EQ(result.message, "Not a valid Fixture file.");
+}
 
 TEST(VersionOneImport, EveryShortenedFileIsRefused) {
     const Bytes file = versionOneFile("a note\r\n", records(kControllerGroup));
