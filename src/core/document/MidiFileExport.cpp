@@ -89,15 +89,19 @@ void walkTrack(MessageExtractor& extractor, std::span<const std::string> lines,
                const MidiExportProfile& profile, const MessageExtractor::LineParser& parser,
                Sink& sink) {
     std::vector<SettingNotes::Closing> pending;
+    // Writes the closing notes of event lines above `beforeLine`, each 2 ticks before what
+    // follows it.
     auto release = [&](std::size_t beforeLine) {
-        std::erase_if(pending, [&](const SettingNotes::Closing& c) {
-            if (c.line >= beforeLine) {
-                return false;
+        std::vector<SettingNotes::Closing> later;
+        for (SettingNotes::Closing& closing : pending) {
+            if (closing.line < beforeLine) {
+                sink.events(closing.note);
+                sink.events(Bytes{kNoteDelta});
+            } else {
+                later.push_back(std::move(closing));
             }
-            sink.events(c.note);
-            sink.events(Bytes{kNoteDelta});
-            return true;
-        });
+        }
+        pending = std::move(later);
     };
 
     sink.events(kLeadIn);
@@ -217,7 +221,6 @@ std::optional<std::string_view> midiExportRefusal(std::span<const std::string> l
 std::uint32_t midiTrackLength(std::span<const std::string> lines, const MidiExportProfile& profile,
                               const MessageExtractor::LineParser& parser) {
     MessageExtractor extractor(lines, parser);
-    extractor.resetByteCount();
     CountingSink sink;
     walkTrack(extractor, lines, profile, parser, sink);
     return static_cast<std::uint32_t>(midiFile::fixedEventsSize + sink.count +

@@ -9,6 +9,8 @@
 
 namespace corlinth {
 
+class VersionOneProduct;
+
 // One entry of a product's "Setting" menu: the caption as the menu shows it and the dialog it
 // opens. An entry with an empty caption is a separator.
 struct SettingMenuItem {
@@ -35,6 +37,9 @@ class TextCatalogue {
 
     // A line's bytes as they are sent and exported (the rule units read placeholders as 00).
     virtual Bytes bytesForSending(std::string_view line) const { return parseLine(line); }
+
+    // The product's part of the version 1 import; nullptr for the products that offer none.
+    virtual const VersionOneProduct* versionOneProduct() const { return nullptr; }
 };
 
 // The catalogue of a text product; nullptr for structured products and unknown names.
