@@ -3,20 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "FuzzLines.h"
 #include "core/document/Extraction.h"
 #include "core/document/SettingLine.h"
 
 // The bytes as the lines of a document: extraction must end, and every message must come
 // back to its line's own bytes once a System Exclusive length is taken off.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == '\n') {
-            lines.emplace_back();
-        } else {
-            lines.back().push_back(static_cast<char>(data[i]));
-        }
-    }
+    const std::vector<std::string> lines = fuzzLines(data, size);
     corlinth::MessageExtractor extractor(lines);
     std::size_t count = 0;
     while (extractor.getmtext()) {

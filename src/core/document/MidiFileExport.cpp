@@ -4,16 +4,15 @@
 #include <array>
 #include <vector>
 
-#include "core/app/Configuration.h"
+#include "core/document/EditorTexts.h"
 #include "core/document/MidiFileSkeleton.h"
 #include "core/document/SettingLine.h"
 
 namespace corlinth {
 namespace {
 
-const MidiExportProfile kTextProduct{{0x88, 0x00}, {0x00}, false, 1000};
-const MidiExportProfile kVantrel{{0x84, 0x00}, {0x04}, true, 10};
-const MidiExportProfile kSodrin{{0x84, 0x00}, {0x04}, true, 1000};
+const MidiExportProfile kTextProduct{{0x88, 0x00}, {0x00}, false};
+const MidiExportProfile kRuleUnit{{0x84, 0x00}, {0x04}, true};
 
 struct Refusal {
     Byte status;
@@ -163,34 +162,13 @@ struct WritingSink {
 
 }  // namespace
 
-const MidiExportProfile& midiExportProfile(std::string_view displayName) {
-    if (displayName == "Vantrel") {
-        return kVantrel;
-    }
-    if (displayName == "Sodrin") {
-        return kSodrin;
-    }
-    return kTextProduct;
-}
-
-std::string proposedMidiFileName(std::string_view displayName) {
-    return std::string(displayName) + " Settings.mid";
-}
-
-std::string withMidiExtension(std::string_view path) {
-    const std::size_t nameStart = path.find_last_of("/\\");
-    const std::string_view name =
-        nameStart == std::string_view::npos ? path : path.substr(nameStart + 1);
-    std::string out(path);
-    if (name.find('.') == std::string_view::npos) {
-        out += ".mid";
-    }
-    return out;
+const MidiExportProfile& midiExportProfile(const EditorProfile& editor) {
+    return editor.ruleUnit ? kRuleUnit : kTextProduct;
 }
 
 std::optional<std::string_view> freeSpaceWarning(std::uint64_t freeBytes) {
-    if (freeBytes < midiExport::minimumFreeSpace) {
-        return configuration::noSpaceWarning;
+    if (freeBytes < editor_texts::exportMinimumFreeSpace) {
+        return editor_texts::noSpaceWarning;
     }
     return std::nullopt;
 }

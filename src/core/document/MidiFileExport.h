@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/document/Bytes.h"
+#include "core/document/EditorProfile.h"
 #include "core/document/Extraction.h"
 
 namespace corlinth {
@@ -23,24 +24,10 @@ struct MidiExportProfile {
     // The rule units refuse real-time and song messages and add companion notes to the event
     // lines of their settings.
     bool ruleUnit = false;
-    // The pause between the warning's "Yes" and the save dialog.
-    int dialogDelayMs = 1000;
 };
 
-// The profile of a text product by its display name.
-const MidiExportProfile& midiExportProfile(std::string_view displayName);
-
-namespace midiExport {
-inline constexpr std::uint64_t minimumFreeSpace = 65000;
-inline constexpr std::string_view dialogTitle = "Save As";
-inline constexpr std::string_view filter = "MIDI files (*.MID)|*.MID|";
-inline constexpr std::string_view defaultExtension = "MID";
-}  // namespace midiExport
-
-// "Pirrow Settings.mid"
-std::string proposedMidiFileName(std::string_view displayName);
-// The chosen name, with ".mid" added when its file name has no extension.
-std::string withMidiExtension(std::string_view path);
+// The export profile of a text editor: one for the rule units, one for all the others.
+const MidiExportProfile& midiExportProfile(const EditorProfile& editor);
 
 // The warning that stops an export on a drive with this much free space, if any.
 std::optional<std::string_view> freeSpaceWarning(std::uint64_t freeBytes);

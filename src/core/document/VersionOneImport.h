@@ -20,8 +20,6 @@ namespace corlinth {
 // product's own part (a VersionOneProduct).
 
 namespace versionOne {
-inline constexpr std::string_view openFilter = "MIDI files (*.MID)|*.MID|All files (*.*)|*.*";
-inline constexpr std::string_view defaultExtension = "MID";
 // The image position where the header shared by all products ends and the product's part of
 // the test begins.
 inline constexpr std::size_t productPartStart = 37;

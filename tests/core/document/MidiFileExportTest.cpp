@@ -36,11 +36,14 @@ Bytes sendingBytes(std::string_view line) {
     return bytes;
 }
 
+const MidiExportProfile& exportProfile(std::string_view product) {
+    return midiExportProfile(*editorProfile(product));
+}
 const MidiExportProfile& textProduct() {
-    return midiExportProfile("Pirrow");
+    return exportProfile("Pirrow");
 }
 const MidiExportProfile& ruleUnit() {
-    return midiExportProfile("Vantrel");
+    return exportProfile("Vantrel");
 }
 
 // The track after the fixed events, with the checks every exported file must pass: the head
@@ -81,6 +84,16 @@ struct ExportCase {
     std::string events;  // the track after the fixed events
 };
 
+// Messages under each other, after blank lines and with comments, for both kinds of product.
+const std::vector<std::string> kMixedDocument{"F0 00 00 50 04 00 01 00 F7",
+                                              "{ comment }",
+                                              "",
+                                              "F0 00 00 50 04 02 40 7F 00 F7",
+                                              "B0 07 00",
+                                              "",
+                                              "C0 05",
+                                              "90 3C 40 { same-line comment }"};
+
 class MidiFileExportTrack : public testing::TestWithParam<ExportCase> {};
 
 TEST_P(MidiFileExportTrack, WritesTheDeltasAndNotes) {
@@ -105,13 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "82 00 F0 06 00 00 50 04 0B F7 82 00 B0 40 00 00 FF 2F 00"},
         // A short message right under a message gets 00; after a blank line 82 00. The second
         // message has no delta of its own even after a blank line.
-        ExportCase{
-            "ShortMessagesUnderAndAfterBlankLines",
-            {"F0 00 00 50 04 00 01 00 F7", "{ comment }", "", "F0 00 00 50 04 02 40 7F 00 F7",
-             "B0 07 00", "", "C0 05", "90 3C 40 { same-line comment }"},
-            textProduct(),
-            "14 B0 40 00 02 F0 08 00 00 50 04 00 01 00 F7 88 00 F0 09 00 00 50 04 02 40 7F "
-            "00 F7 00 B0 07 00 82 00 C0 05 00 90 3C 40 82 00 B0 40 00 00 FF 2F 00"},
+        ExportCase{"ShortMessagesUnderAndAfterBlankLines", kMixedDocument, textProduct(),
+                   "14 B0 40 00 02 F0 08 00 00 50 04 00 01 00 F7 88 00 F0 09 00 00 50 04 02 40 7F "
+                   "00 F7 00 B0 07 00 82 00 C0 05 00 90 3C 40 82 00 B0 40 00 00 FF 2F 00"},
         // Note lines under a setting mean nothing special to a text product.
         ExportCase{
             "TextProductAddsNoNotes",
@@ -130,13 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     RuleUnits, MidiFileExportTrack,
     testing::Values(
-        ExportCase{
-            "ShortMessagesUnderAndAfterBlankLines",
-            {"F0 00 00 50 04 00 01 00 F7", "{ comment }", "", "F0 00 00 50 04 02 40 7F 00 F7",
-             "B0 07 00", "", "C0 05", "90 3C 40 { same-line comment }"},
-            ruleUnit(),
-            "14 B0 40 00 02 F0 08 00 00 50 04 00 01 00 F7 84 00 F0 09 00 00 50 04 02 40 7F "
-            "00 F7 04 B0 07 00 82 00 C0 05 04 90 3C 40 82 00 B0 40 00 00 FF 2F 00"},
+        ExportCase{"ShortMessagesUnderAndAfterBlankLines", kMixedDocument, ruleUnit(),
+                   "14 B0 40 00 02 F0 08 00 00 50 04 00 01 00 F7 84 00 F0 09 00 00 50 04 02 40 7F "
+                   "00 F7 04 B0 07 00 82 00 C0 05 04 90 3C 40 82 00 B0 40 00 00 FF 2F 00"},
         // A Note-Off event line gets a Note-On of velocity 1 before its setting.
         ExportCase{
             "NoteOffGetsACompanion",
@@ -247,42 +252,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Cannot generate a Standard MIDI File that contains MIDI Continue events."},
         RefusalCase{"Stop",
                     {"FC"},
-                    midiExportProfile("Sodrin"),
+                    exportProfile("Sodrin"),
                     "Cannot generate a Standard MIDI File that contains MIDI Stop events."},
         RefusalCase{"TextProductsRefuseNothing", {"F8", "FC"}, textProduct(), std::nullopt}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
-
-TEST(MidiFileExport, ProfilesOfTheRuleUnits) {
-    EXPECT_TRUE(midiExportProfile("Vantrel").ruleUnit);
-    EXPECT_TRUE(midiExportProfile("Sodrin").ruleUnit);
-    EXPECT_FALSE(midiExportProfile("Tessol").ruleUnit);
-    // Only Vantrel opens its dialog almost at once after the warning.
-    EXPECT_EQ(midiExportProfile("Vantrel").dialogDelayMs, 10);
-    EXPECT_EQ(midiExportProfile("Sodrin").dialogDelayMs, 1000);
-    EXPECT_EQ(midiExportProfile("Pirrow").dialogDelayMs, 1000);
-}
 
 TEST(MidiFileExport, FreeSpaceBelow65000BytesStopsIt) {
     EXPECT_EQ(freeSpaceWarning(64999), "Not enough disk space.");
     EXPECT_EQ(freeSpaceWarning(0), "Not enough disk space.");
     EXPECT_FALSE(freeSpaceWarning(65000).has_value());
-}
-
-TEST(MidiFileExport, NamesWithoutExtensionGetMid) {
-    const struct {
-        std::string_view chosen;
-        std::string_view written;
-    } cases[] = {
-        {"/home/user/Quarnell/Pirrow/Live", "/home/user/Quarnell/Pirrow/Live.mid"},
-        {"/home/user/set.v2/Live", "/home/user/set.v2/Live.mid"},
-        {"C:\\Quarnell\\Pirrow\\Live", "C:\\Quarnell\\Pirrow\\Live.mid"},
-        {"/home/user/Live.MID", "/home/user/Live.MID"},
-        {"Live.smf", "Live.smf"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(withMidiExtension(c.chosen), c.written) << c.chosen;
-    }
-    EXPECT_EQ(proposedMidiFileName("Tessol"), "Tessol Settings.mid");
 }
 
 }  // namespace

@@ -300,7 +300,8 @@ TEST(VersionOneImport, OwnExportIsRefused) {
     const std::vector<std::string> document{
         "F0 00 00 50 7E 00 F7",       "{ Fixture Clear All }", "",
         "F0 00 00 50 7E 01 3C 40 F7", "{ setting }",           ""};
-    const Bytes file = exportMidiFile(document, midiExportProfile("Pirrow"), parseLine);
+    const Bytes file =
+        exportMidiFile(document, midiExportProfile(*editorProfile("Pirrow")), parseLine);
     const VersionOneReading reading = readVersionOneFile(file);
     EXPECT_TRUE(reading.complete);
     ASSERT_TRUE(checkVersionOneHeader(reading.image).has_value());
