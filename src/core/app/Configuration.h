@@ -31,7 +31,6 @@ inline constexpr std::string_view version = "3.0.6";
 inline constexpr std::uint8_t scrambleMask = 0x55;
 // Below this much free space on the drive the file is not written at all.
 inline constexpr std::uint64_t minimumFreeSpace = 500000;
-inline constexpr std::string_view noSpaceWarning = "Not enough disk space.";
 }  // namespace configuration
 
 // Reads the bytes of a config.ini. Lines end in CR LF, LF or CR, as a string list loads them.

@@ -18,6 +18,8 @@ struct FontSpec {
 namespace texts {
 inline constexpr std::string_view applicationTitle = "Quarnell Corlinth";
 inline constexpr std::string_view version = "3.0.6";
+// The warning of every write that finds too little free space on the drive.
+inline constexpr std::string_view noSpaceWarning = "Not enough disk space.";
 inline constexpr std::string_view editHintWindows = "(right-click to edit) }";
 inline constexpr std::string_view editHintMac = "(control-click to edit) }";
 // The warning of every editor whose open or import dialog was given a name that is not there.

@@ -45,7 +45,6 @@ inline constexpr std::string_view readOnlyWarning =
     "This file is set to read-only. Try saving with a different file name.";
 inline constexpr std::string_view noInterfaceInformation =
     "Please restart the Corlinth to select a MIDI interface";
-inline constexpr std::string_view noSpaceWarning = "Not enough disk space.";
 inline constexpr std::string_view tooLargeWarning = "This file is too large to open.";
 
 // Below this much free space the export writes nothing.

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "core/app/FixedTexts.h"
 #include "core/document/EditorTexts.h"
 #include "core/document/MidiFileSkeleton.h"
 #include "core/document/SettingLine.h"
@@ -168,7 +169,7 @@ const MidiExportProfile& midiExportProfile(const EditorProfile& editor) {
 
 std::optional<std::string_view> freeSpaceWarning(std::uint64_t freeBytes) {
     if (freeBytes < editor_texts::exportMinimumFreeSpace) {
-        return editor_texts::noSpaceWarning;
+        return texts::noSpaceWarning;
     }
     return std::nullopt;
 }

@@ -15,8 +15,10 @@
 
 #include "core/app/DocumentPaths.h"
 #include "core/document/EditorTexts.h"
+#include "core/document/MidiFileExport.h"
 #include "core/document/RtfReader.h"
 #include "core/document/RtfWriter.h"
+#include "core/document/VersionOneImport.h"
 #include "core/products/TextCatalogue.h"
 #include "gui/document/DocumentText.h"
 #include "gui/document/EditorEnvironment.h"
@@ -679,10 +681,53 @@ void TextEditorWindow::generateMidiFile() {
     showQuestion(ExportFile, q(smfWarningText()));
 }
 
-void TextEditorWindow::saveas() {}
+MessageExtractor::LineParser TextEditorWindow::lineParser() const {
+    if (m_catalogue) {
+        const TextCatalogue* catalogue = m_catalogue;
+        return [catalogue](std::string_view line) { return catalogue->bytesForSending(line); };
+    }
+    return &parseLine;
+}
+
+void TextEditorWindow::saveas() {
+    const MidiExportProfile& exportProfile = midiExportProfile(*m_profile);
+    if (const auto refusal = midiExportRefusal(m_text->lines(), exportProfile, lineParser())) {
+        showWarning(q(*refusal));
+        return;
+    }
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Save;
+    request.title = q(texts::saveAsTitle);
+    request.folder = documentsFolder();
+    request.filter = q(texts::midiFilter);
+    request.defaultExtension = q(texts::midiExtension);
+    request.proposedName = q(texts::proposedMidiName(m_product.displayName));
+    const bool mac = m_env.mode() == PlatformMode::Mac;
+    if (mac)
+        hide();
+    const std::optional<QString> chosen = FileDialogs::ask(this, request);
+    if (chosen) {
+        saveit(q(texts::withExtension(chosen->toStdString(), "mid")));
+    }
+    show();
+}
 
 void TextEditorWindow::saveit(const QString& path) {
-    (void)path;
+    const QTextCursor selection = m_text->textCursor();
+    const QFileInfo target(path);
+    if (const auto warning = freeSpaceWarning(platform::freeSpace(path.toStdString()))) {
+        showWarning(q(*warning));
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Bytes file = exportMidiFile(m_text->lines(), midiExportProfile(*m_profile), lineParser());
+    const platform::FileResult result =
+        platform::writeFileAtomically(path.toStdString(), std::string(file.begin(), file.end()));
+    QApplication::restoreOverrideCursor();
+    m_text->setTextCursor(selection);
+    if (!result) {
+        showWarning(QString::fromStdString(result.error));
+    }
 }
 
 void TextEditorWindow::importVersionOne() {
@@ -693,6 +738,48 @@ void TextEditorWindow::importVersionOne() {
     importit();
 }
 
-void TextEditorWindow::importit() {}
+void TextEditorWindow::importit() {
+    const VersionOneProduct* part = m_catalogue ? m_catalogue->versionOneProduct() : nullptr;
+    if (!part) {
+        return;
+    }
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Open;
+    request.title = q(texts::openTitle);
+    request.folder = documentsFolder();
+    request.filter = q(texts::importFilter);
+    request.defaultExtension = q(texts::midiExtension);
+    const std::optional<QString> chosen = FileDialogs::ask(this, request);
+    if (!chosen) {
+        return;
+    }
+    if (!platform::fileExists(chosen->toStdString())) {
+        showWarning(q(::corlinth::texts::fileDoesNotExist));
+        return;
+    }
+    std::string error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<std::string> bytes =
+        platform::readFile(chosen->toStdString(), &error, texts::documentSizeLimit);
+    QApplication::restoreOverrideCursor();
+    if (!bytes) {
+        showWarning(QString::fromStdString(error));
+        return;
+    }
+    const std::span<const Byte> file(reinterpret_cast<const Byte*>(bytes->data()), bytes->size());
+    const VersionOneImport imported = importVersionOneFile(file, *part, m_env.mode());
+    if (!imported.document) {
+        showInformation(q(imported.message));
+        return;
+    }
+    initialize();
+    m_text->setRichDocument(*imported.document);
+    m_text->setEditorFont(editorFont(m_env.mode()));
+    m_text->moveCaretToStart();
+    m_text->setModified(false);
+    m_text->document()->clearUndoRedoStacks();
+    updateTitle();
+    show();
+}
 
 }  // namespace corlinth::gui

@@ -11,6 +11,7 @@
 #include "core/app/ProductRegistry.h"
 #include "core/document/EditorOperations.h"
 #include "core/document/EditorProfile.h"
+#include "core/document/Extraction.h"
 #include "core/document/SettingHandover.h"
 #include "gui/document/SettingEditor.h"
 
@@ -124,6 +125,7 @@ class TextEditorWindow : public QMainWindow, public SettingEditor {
     void saveas();
     void saveit(const QString& path);
     void importit();
+    MessageExtractor::LineParser lineParser() const;
     void setMenusEnabled(bool enabled);
     void updateTitle();
     QString documentsFolder() const;

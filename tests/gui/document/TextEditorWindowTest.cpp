@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "core/document/MidiFileSkeleton.h"
 #include "core/products/TextCatalogue.h"
 #include "gui/document/DocumentText.h"
 #include "gui/document/FileDialogs.h"
@@ -283,6 +284,43 @@ TEST_F(TextEditorWindowTest, ProgramLocksTheDocumentUntilTheTransportCloses) {
     ASSERT_FALSE(m_env.m_messages.empty());
     EXPECT_EQ(m_env.m_messages.back().text,
               "Please restart the Corlinth to select a MIDI interface");
+}
+
+TEST_F(TextEditorWindowTest, GenerateMidiFileWarnsThenWritesTheExport) {
+    auto w = open("Pirrow");
+    w->generateMidiFile();
+    ASSERT_EQ(m_env.m_messages.size(), 1u);
+    EXPECT_EQ(m_env.m_messages[0].kind, FakeEnvironment::Message::Question);
+    EXPECT_EQ(m_env.m_messages[0].text.toStdString(), smfWarningText());
+    const QString chosen = m_dir.filePath("export");  // no extension: ".mid" is added
+    FileDialogs::queueAnswer(chosen);
+    w->mainjump(Answer::Yes);
+    // The file dialog follows the answer after the export delay.
+    ASSERT_TRUE(QTest::qWaitFor([] { return !FileDialogs::hasQueuedAnswers(); }, 3000));
+    ASSERT_EQ(FileDialogs::askedRequests().size(), 1u);
+    EXPECT_EQ(FileDialogs::askedRequests()[0].proposedName, "Pirrow Settings.mid");
+    EXPECT_EQ(FileDialogs::askedRequests()[0].filter, "MIDI files (*.MID)|*.MID|");
+    const auto file = platform::readFile((chosen + ".mid").toStdString());
+    ASSERT_TRUE(file);
+    std::string expected("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk", 18);
+    const std::string events =
+        std::string("\0\xFF\x58\x04\x04\x02\x18\x08\0\xFF\x51\x03\x07\xA1\x20\0\xFF\x02\x1C", 19) +
+        std::string(midiFile::notice) +
+        std::string(
+            "\x14\xB0\x40\0\x02\xF0\x08\0\0\x50\x04\0\x01\0\xF7\x88\0\xB0\x40\0\0"
+            "\xFF\x2F\0",
+            24);
+    expected += std::string("\0\0\0", 3) + static_cast<char>(events.size()) + events;
+    EXPECT_EQ(*file, expected);
+}
+
+TEST_F(TextEditorWindowTest, AnsweringNoToTheExportWarningWritesNothing) {
+    auto w = open("Pirrow");
+    w->generateMidiFile();
+    w->mainjump(Answer::No);
+    QTest::qWait(1100);
+    EXPECT_TRUE(FileDialogs::askedRequests().empty());
+    EXPECT_EQ(w->pendingAction(), TextEditorWindow::None);
 }
 
 }  // namespace
