@@ -1,6 +1,8 @@
 #include "core/document/EditorOperations.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <map>
 
 #include "core/document/EditorProfile.h"
 #include "core/document/SettingLine.h"
@@ -50,39 +52,54 @@ RichLine toRich(const RichLine& line) {
     return line;
 }
 
-// Works on a copy of the lines and records every change, so the plan can be replayed on the
-// editor's own text.
+// Sees the document as the recorded changes have made it, without copying it: a line is
+// looked up through the changes, newest first, down to the document's own line. The
+// operations make a handful of changes at most.
 class LineRecorder {
   public:
-    explicit LineRecorder(const std::vector<std::string>& lines) : m_lines(lines) {
-        if (m_lines.empty()) {
-            m_lines.emplace_back();
-        }
-    }
+    explicit LineRecorder(const LineSource& lines) : m_base(lines), m_size(lines.lineCount()) {}
 
-    const std::string& at(std::size_t i) const { return m_lines[i]; }
-    std::size_t size() const { return m_lines.size(); }
-    bool isEmptyLine(std::size_t i) const { return i < m_lines.size() && m_lines[i].empty(); }
+    std::string at(std::size_t i) const {
+        for (auto edit = m_edits.rbegin(); edit != m_edits.rend(); ++edit) {
+            if (i < edit->line) {
+                continue;
+            }
+            if (edit->kind == LineEdit::Kind::Insert) {
+                if (i < edit->line + edit->lines.size()) {
+                    return edit->lines[i - edit->line].text();
+                }
+                i -= edit->lines.size();
+            } else {
+                i += edit->count;
+            }
+        }
+        return m_base.line(i);
+    }
+    std::size_t size() const { return m_size; }
+    bool isEmptyLine(std::size_t i) const { return i < m_size && at(i).empty(); }
 
     void insert(std::size_t before, std::vector<RichLine> lines) {
-        LineEdit edit{LineEdit::Kind::Insert, before, 0, std::move(lines)};
-        applyOne(m_lines, edit, &toPlain);
-        m_edits.push_back(std::move(edit));
+        before = std::min(before, m_size);
+        m_size += lines.size();
+        m_edits.push_back({LineEdit::Kind::Insert, before, 0, std::move(lines)});
     }
 
     void remove(std::size_t first, std::size_t count) {
+        first = std::min(first, m_size);
+        count = std::min(count, m_size - first);
         if (count == 0) {
             return;
         }
-        LineEdit edit{LineEdit::Kind::Remove, first, count, {}};
-        applyOne(m_lines, edit, &toPlain);
-        m_edits.push_back(std::move(edit));
+        // Removing every line leaves the one empty line every text has.
+        m_size = std::max<std::size_t>(m_size - count, 1);
+        m_edits.push_back({LineEdit::Kind::Remove, first, count, {}});
     }
 
     std::vector<LineEdit> takeEdits() { return std::move(m_edits); }
 
   private:
-    std::vector<std::string> m_lines;
+    const LineSource& m_base;
+    std::size_t m_size;
     std::vector<LineEdit> m_edits;
 };
 
@@ -146,8 +163,8 @@ std::string commentWithHint(const SettingHandover& setting, std::string_view edi
     return comment;
 }
 
-EditPlan planInsert(const std::vector<std::string>& lines, std::size_t anchorLine,
-                    const SettingHandover& setting, std::string_view editHint) {
+EditPlan planInsert(const LineSource& lines, std::size_t anchorLine, const SettingHandover& setting,
+                    std::string_view editHint) {
     LineRecorder doc(lines);
     EditPlan plan;
     plan.caretLine = insertSetting(doc, anchorLine, setting, editHint).caret();
@@ -155,7 +172,7 @@ EditPlan planInsert(const std::vector<std::string>& lines, std::size_t anchorLin
     return plan;
 }
 
-EditPlan planReplace(const std::vector<std::string>& lines, const EditedSetting& edited,
+EditPlan planReplace(const LineSource& lines, const EditedSetting& edited,
                      const SettingHandover& setting, std::string_view editHint) {
     LineRecorder doc(lines);
     std::size_t first = std::min(edited.firstLine, doc.size() - 1);
@@ -204,12 +221,18 @@ EditPlan planReplace(const std::vector<std::string>& lines, const EditedSetting&
     return plan;
 }
 
-std::optional<EditSettingFind> findSettingForEdit(const std::vector<std::string>& lines,
-                                                  std::size_t caretLine,
+std::optional<EditSettingFind> findSettingForEdit(const LineSource& lines, std::size_t caretLine,
                                                   const EditorProfile& profile,
                                                   const TextCatalogue* catalogue) {
-    auto lineAt = [&lines](std::size_t i) -> std::string_view {
-        return i < lines.size() ? std::string_view(lines[i]) : std::string_view();
+    // The few lines looked at are kept, as the views below point into them.
+    std::map<std::size_t, std::string> seen;
+    auto lineAt = [&](std::size_t i) -> std::string_view {
+        if (i >= lines.lineCount())
+            return {};
+        auto it = seen.find(i);
+        if (it == seen.end())
+            it = seen.emplace(i, lines.line(i)).first;
+        return it->second;
     };
     std::optional<std::size_t> found;
     if (isSettingLine(lineAt(caretLine))) {

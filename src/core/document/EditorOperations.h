@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/document/LineSource.h"
 #include "core/document/RichText.h"
 #include "core/document/SettingHandover.h"
 
@@ -35,8 +36,8 @@ struct EditPlan {
 // the end of the selection. The setting lands at the first empty line from the line above the
 // anchor downwards, preceded by a blank line (unless it starts the document); message lines are
 // bold, and a comment part ending in "}" gets the edit hint in place of its brace.
-EditPlan planInsert(const std::vector<std::string>& lines, std::size_t anchorLine,
-                    const SettingHandover& setting, std::string_view editHint);
+EditPlan planInsert(const LineSource& lines, std::size_t anchorLine, const SettingHandover& setting,
+                    std::string_view editHint);
 
 // The setting that "Edit Setting..." selected, for `replaceline`.
 struct EditedSetting {
@@ -50,7 +51,7 @@ struct EditedSetting {
 // `replaceline`: the new setting goes into the blank line above the edited one, which is then
 // removed with its comment and the blank line after it. The caret ends at the start of the
 // blank line that follows the new setting.
-EditPlan planReplace(const std::vector<std::string>& lines, const EditedSetting& edited,
+EditPlan planReplace(const LineSource& lines, const EditedSetting& edited,
                      const SettingHandover& setting, std::string_view editHint);
 
 // What a right-click found.
@@ -68,13 +69,28 @@ struct EditSettingFind {
 // 1, 2, ... above and below, the upper one first. Returns nothing when no setting line is found
 // or the line found begins with the product's non-editable prefix; the caller then restores
 // the selection. A result with an empty dialog is a setting that is not editable.
-std::optional<EditSettingFind> findSettingForEdit(const std::vector<std::string>& lines,
-                                                  std::size_t caretLine,
+std::optional<EditSettingFind> findSettingForEdit(const LineSource& lines, std::size_t caretLine,
                                                   const EditorProfile& profile,
                                                   const TextCatalogue* catalogue);
 
 // Comment parts as written: a part ending in "}" has its brace replaced by a blank and the hint.
 std::string commentWithHint(const SettingHandover& setting, std::string_view editHint);
+
+// The same for a document held as a vector of lines.
+inline EditPlan planInsert(const std::vector<std::string>& lines, std::size_t anchorLine,
+                           const SettingHandover& setting, std::string_view editHint) {
+    return planInsert(VectorLines(lines), anchorLine, setting, editHint);
+}
+inline EditPlan planReplace(const std::vector<std::string>& lines, const EditedSetting& edited,
+                            const SettingHandover& setting, std::string_view editHint) {
+    return planReplace(VectorLines(lines), edited, setting, editHint);
+}
+inline std::optional<EditSettingFind> findSettingForEdit(const std::vector<std::string>& lines,
+                                                         std::size_t caretLine,
+                                                         const EditorProfile& profile,
+                                                         const TextCatalogue* catalogue) {
+    return findSettingForEdit(VectorLines(lines), caretLine, profile, catalogue);
+}
 
 // Applies a plan to plain lines, as the editor applies it to its text (for tests and tools).
 void applyEdits(std::vector<std::string>& lines, const std::vector<LineEdit>& edits);

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -16,12 +17,11 @@ QString q(std::string_view text) {
 
 }  // namespace
 
-DocumentText::DocumentText(QWidget* parent) : QTextEdit(parent) {
+DocumentText::DocumentText(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("RichEdit1"));
-    setLineWrapMode(QTextEdit::NoWrap);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setAcceptRichText(false);  // pasted text arrives plain, as a settings document wants it
     setContextMenuPolicy(Qt::DefaultContextMenu);
     document()->setUndoRedoEnabled(true);
 }
@@ -49,6 +49,17 @@ std::vector<std::string> DocumentText::lines() const {
     return out;
 }
 
+std::size_t DocumentText::lineCount() const {
+    return static_cast<std::size_t>(document()->blockCount());
+}
+
+std::string DocumentText::line(std::size_t index) const {
+    if (index >= lineCount()) {
+        return {};
+    }
+    return document()->findBlockByNumber(static_cast<int>(index)).text().toStdString();
+}
+
 RichDocument DocumentText::richDocument() const {
     RichDocument doc;
     doc.lines.reserve(static_cast<std::size_t>(document()->blockCount()));
@@ -67,10 +78,12 @@ RichDocument DocumentText::richDocument() const {
 }
 
 void DocumentText::setRichDocument(const RichDocument& rich) {
-    QTextDocument* doc = document();
-    doc->setUndoRedoEnabled(false);
-    doc->clear();
+    // A large document is built apart from the box and handed over whole: laid out line by
+    // line while attached, ten thousand settings would take seconds.
+    auto* doc = new QTextDocument(this);
+    doc->setDocumentLayout(new QPlainTextDocumentLayout(doc));
     doc->setDefaultFont(m_font);
+    doc->setUndoRedoEnabled(false);
     QTextCursor cursor(doc);
     QTextCharFormat plain;
     plain.setFont(m_font);
@@ -88,6 +101,13 @@ void DocumentText::setRichDocument(const RichDocument& rich) {
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
     doc->setModified(false);
+    // The box deletes its own first document itself; the ones made here are ours to delete.
+    QPointer<QTextDocument> old = document();
+    setDocument(doc);
+    if (old && old->parent() == this) {
+        delete old.data();
+    }
+    emit documentReplaced();
 }
 
 void DocumentText::insertLinesAt(QTextCursor& cursor, int before,
@@ -213,11 +233,11 @@ void DocumentText::contextMenuEvent(QContextMenuEvent* event) {
 void DocumentText::mousePressEvent(QMouseEvent* event) {
     if (m_controlClickEdits && event->button() == Qt::LeftButton &&
         (event->modifiers() & Qt::MetaModifier || event->modifiers() & Qt::ControlModifier)) {
-        QTextEdit::mousePressEvent(event);  // the press itself moves the caret
+        QPlainTextEdit::mousePressEvent(event);  // the press itself moves the caret
         emit editRequested(event->position().toPoint(), event->globalPosition().toPoint());
         return;
     }
-    QTextEdit::mousePressEvent(event);
+    QPlainTextEdit::mousePressEvent(event);
 }
 
 }  // namespace corlinth::gui

@@ -1,18 +1,21 @@
 #pragma once
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <string>
 #include <vector>
 
 #include "core/app/FixedTexts.h"
 #include "core/document/EditorOperations.h"
+#include "core/document/LineSource.h"
 #include "core/document/RichText.h"
 
 namespace corlinth::gui {
 
 // The settings document's rich-text box: the document as lines with bold runs, and the
 // editor's operations applied to it. Every line of the text is one block of the document.
-class DocumentText : public QTextEdit {
+// A plain-text edit box carries the bold runs just as well and lays out only what is on the
+// screen, so a document of ten thousand settings opens at once.
+class DocumentText : public QPlainTextEdit, public LineSource {
     Q_OBJECT
   public:
     explicit DocumentText(QWidget* parent = nullptr);
@@ -20,6 +23,9 @@ class DocumentText : public QTextEdit {
     void setEditorFont(const FontSpec& font);
 
     std::vector<std::string> lines() const;
+    // The lines read in place, for the editor's operations.
+    std::size_t lineCount() const override;
+    std::string line(std::size_t index) const override;
     RichDocument richDocument() const;
     // Replaces the whole text (New, Open); clears the undo history and the change flag.
     void setRichDocument(const RichDocument& document);
@@ -41,6 +47,8 @@ class DocumentText : public QTextEdit {
     void setModified(bool modified);
 
   signals:
+    // setRichDocument gave the box a new QTextDocument.
+    void documentReplaced();
     // A right-click (or, in Mac mode, a control-click) at a point of the viewport.
     void editRequested(const QPoint& viewportPoint, const QPoint& globalPoint);
 

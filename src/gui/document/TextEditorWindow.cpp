@@ -120,17 +120,17 @@ void TextEditorWindow::buildMenus() {
     m_undoAction = addItem(m_editMenu, texts::undoItem, QKeySequence(Qt::CTRL | Qt::Key_Z),
                            [this] { undoproc(); });
     m_editMenu->addSeparator();
-    QAction* cut = m_editMenu->addAction(q(texts::cutItem), m_text, &QTextEdit::cut);
+    QAction* cut = m_editMenu->addAction(q(texts::cutItem), m_text, &QPlainTextEdit::cut);
     cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    QAction* copy = m_editMenu->addAction(q(texts::copyItem), m_text, &QTextEdit::copy);
+    QAction* copy = m_editMenu->addAction(q(texts::copyItem), m_text, &QPlainTextEdit::copy);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    QAction* paste = m_editMenu->addAction(q(texts::pasteItem), m_text, &QTextEdit::paste);
+    QAction* paste = m_editMenu->addAction(q(texts::pasteItem), m_text, &QPlainTextEdit::paste);
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     m_editMenu->addAction(q(texts::deleteItem), this,
                           [this] { m_text->textCursor().removeSelectedText(); });
     m_editMenu->addSeparator();
     QAction* selectAll =
-        m_editMenu->addAction(q(texts::selectAllItem), m_text, &QTextEdit::selectAll);
+        m_editMenu->addAction(q(texts::selectAllItem), m_text, &QPlainTextEdit::selectAll);
     selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     if (m_env.mode() == PlatformMode::Mac) {
         for (QAction* action : m_editMenu->actions()) {
@@ -343,7 +343,6 @@ bool TextEditorWindow::loadFile(const QString& path) {
     m_text->setRichDocument(reading.document);
     m_fileName = path;
     updateTitle();
-    m_text->setEditorFont(editorFont(m_env.mode()));
     m_text->moveCaretToEnd();
     m_text->setModified(false);
     m_text->document()->clearUndoRedoStacks();
@@ -497,7 +496,7 @@ void TextEditorWindow::closeEvent(QCloseEvent* event) {
 void TextEditorWindow::insertline(const SettingHandover& setting) {
     const int anchor = m_text->lineOfPosition(m_text->textCursor().selectionEnd());
     const EditPlan plan =
-        planInsert(m_text->lines(), static_cast<std::size_t>(anchor), setting, m_editHint);
+        planInsert(*m_text, static_cast<std::size_t>(anchor), setting, m_editHint);
     m_text->hide();
     m_text->applyPlan(plan);
     m_replacementPending = false;
@@ -507,7 +506,7 @@ void TextEditorWindow::insertline(const SettingHandover& setting) {
 
 void TextEditorWindow::replaceline(const SettingHandover& setting) {
     m_editMode = false;
-    const EditPlan plan = planReplace(m_text->lines(), m_edited, setting, m_editHint);
+    const EditPlan plan = planReplace(*m_text, m_edited, setting, m_editHint);
     m_text->hide();
     m_text->applyPlan(plan);
     m_text->show();
@@ -544,8 +543,8 @@ void TextEditorWindow::requestEdit(const QPoint& viewportPoint, const QPoint& gl
 void TextEditorWindow::decodeTimer() {
     const int line = m_text->caretLine();
     m_text->setCaretToLine(line);
-    const std::optional<EditSettingFind> find = findSettingForEdit(
-        m_text->lines(), static_cast<std::size_t>(line), *m_profile, m_catalogue);
+    const std::optional<EditSettingFind> find =
+        findSettingForEdit(*m_text, static_cast<std::size_t>(line), *m_profile, m_catalogue);
     auto restoreSelection = [this](int shift) {
         QTextCursor cursor = m_text->textCursor();
         const int end = m_text->document()->characterCount() - 1;
@@ -774,7 +773,6 @@ void TextEditorWindow::importit() {
     }
     initialize();
     m_text->setRichDocument(*imported.document);
-    m_text->setEditorFont(editorFont(m_env.mode()));
     m_text->moveCaretToStart();
     m_text->setModified(false);
     m_text->document()->clearUndoRedoStacks();
