@@ -1,0 +1,509 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/ProductRegistry.h"
+#include "core/midi/TransmissionEngine.h"
+#include "core/midi/TransmissionRecorder.h"
+#include "core/midi/TransmissionTexts.h"
+#include "core/midi/VirtualClock.h"
+
+namespace corlinth {
+namespace {
+
+using testing::EventLog;
+using testing::RecordingMidiOutput;
+using testing::RecordingView;
+using Log = std::vector<std::string>;
+
+const std::string kLineA = "F0 00 00 50 04 02 40 7F 00 F7";
+const std::string kLineC = "F0 00 00 50 04 00 01 00 F7";
+
+// The document of three steps: A, two short messages, C.
+const std::vector<std::string> kThreeSteps{
+    kLineA, "{ Control Change 64 }", "", "B0 07 00", "90 3C 40", "", kLineC,
+};
+
+class TransmissionEngineTest : public ::testing::Test {
+  public:
+    void make(std::string_view product = "Pirrow", PlatformMode mode = PlatformMode::Windows) {
+        engine.emplace(port, clock, view, *findProduct(product), mode);
+        clock.setHandler([this](TransmissionTimer t) { engine->timerFired(t); });
+        log.entries.clear();
+    }
+    void makeText(const std::vector<std::string>& lines, std::string_view product = "Pirrow",
+                  PlatformMode mode = PlatformMode::Windows) {
+        make(product, mode);
+        ASSERT_TRUE(engine->setTextDocument(lines));
+    }
+    void pressAt(std::int64_t t, const MidiPort& chosen = {"USB MIDI", 3}) {
+        clock.advanceBy(t - clock.now());
+        engine->press(chosen);
+    }
+    void finish() {
+        ASSERT_TRUE(clock.runUntilIdle());
+        EXPECT_FALSE(engine->isTransmitting());
+        EXPECT_FALSE(port.isOpen());
+    }
+    // The times at which the port received something, one per call.
+    std::vector<std::int64_t> sendTimes() const {
+        std::vector<std::int64_t> times;
+        for (const std::string& e : log.entries) {
+            if (e.find(" short ") != std::string::npos || e.find(" long ") != std::string::npos) {
+                times.push_back(std::stoll(e));
+            }
+        }
+        return times;
+    }
+
+    VirtualClock clock;
+    EventLog log{clock};
+    RecordingMidiOutput port{log};
+    RecordingView view{log, clock};
+    std::optional<TransmissionEngine> engine;
+};
+
+TEST_F(TransmissionEngineTest, ShortMessagesRideAlongAndTheCaptionCountsTheSteps) {
+    makeText(kThreeSteps);
+    pressAt(0);
+    finish();
+    // The counting pass takes 537 ms and 2 ms and sends nothing; then A goes out at once, the
+    // two short messages together after Pirrow's first-message interval, C 1333 ms later.
+    EXPECT_EQ(log.entries, (Log{
+                               "0 caption Transmit Settings",
+                               "0 caret start",
+                               "0 caption -",
+                               "0 open 3",
+                               "539 caret end",
+                               "539 caret start",
+                               "539 long F0 00 00 50 04 02 40 7F 00 F7",
+                               "539 caption Sending 1 of 3  (click to cancel)",
+                               "2872 short B0 07 00",
+                               "2872 short 90 3C 40",
+                               "2872 caption Sending 2 of 3  (click to cancel)",
+                               "4205 long F0 00 00 50 04 00 01 00 F7",
+                               "4205 caret end",
+                               "4205 caption Sending 3 of 3  (click to cancel)",
+                               "4605 caption T r a n s m i t   C o m p l e t e !",
+                               "4705 close",
+                               "7605 caption Transmit Settings",
+                           }));
+    // Each pass selects the line being sent, counting a line break as two characters.
+    EXPECT_EQ(view.highlights, (Log{
+                                   "0 line 0 (0, 29)",
+                                   "537 line 3 (56, 8)",
+                                   "537 line 4 (66, 8)",
+                                   "539 line 6 (78, 26)",
+                                   "539 line 0 (0, 29)",
+                                   "2872 line 3 (56, 8)",
+                                   "2872 line 4 (66, 8)",
+                                   "4205 line 6 (78, 26)",
+                               }));
+    EXPECT_EQ(engine->state().total, 3);
+}
+
+TEST_F(TransmissionEngineTest, OneMessageGoesOutAtThePressAndCompletes400msLater) {
+    makeText({kLineA, "{ Control Change 64 }"});
+    pressAt(0);
+    finish();
+    EXPECT_EQ(log.entries, (Log{
+                               "0 caption Transmit Settings",
+                               "0 caret start",
+                               "0 caption -",
+                               "0 open 3",
+                               "0 caret end",
+                               "0 caption Sending 1 of 1  (click to cancel)",
+                               "0 caret start",
+                               "0 long F0 00 00 50 04 02 40 7F 00 F7",
+                               "0 caret end",
+                               "400 caption T r a n s m i t   C o m p l e t e !",
+                               "500 close",
+                               "3400 caption Transmit Settings",
+                           }));
+}
+
+struct IntervalCase {
+    const char* product;
+    std::vector<std::int64_t> sends;
+};
+
+class FirstMessageInterval : public TransmissionEngineTest,
+                             public ::testing::WithParamInterface<IntervalCase> {};
+
+TEST_P(FirstMessageInterval, FollowsTheFirstMessageThen1333ms) {
+    makeText({kLineA, "", kLineC, "", kLineA}, GetParam().product);
+    pressAt(0);
+    finish();
+    EXPECT_EQ(sendTimes(), GetParam().sends);
+}
+
+INSTANTIATE_TEST_SUITE_P(Products, FirstMessageInterval,
+                         ::testing::Values(IntervalCase{"Pirrow", {539, 2872, 4205}},
+                                           IntervalCase{"Kelto", {539, 4872, 6205}},
+                                           IntervalCase{"Hennic", {539, 1872, 3205}}),
+                         [](const auto& info) { return std::string(info.param.product); });
+
+struct SendCase {
+    const char* name;
+    PlatformMode mode;
+    std::string line;
+    Log sends;
+};
+
+class SendMessage : public TransmissionEngineTest,
+                    public ::testing::WithParamInterface<SendCase> {};
+
+TEST_P(SendMessage, HandsTheBytesToThePortAsTheModeWants) {
+    const SendCase& c = GetParam();
+    makeText({c.line}, "Pirrow", c.mode);
+    pressAt(0);
+    finish();
+    Log sends;
+    for (const std::string& e : log.entries) {
+        if (e.find(" short ") != std::string::npos || e.find(" long ") != std::string::npos) {
+            sends.push_back(e.substr(e.find(' ') + 1));
+        }
+    }
+    EXPECT_EQ(sends, c.sends);
+}
+
+std::string longSystemExclusive() {
+    std::string line = "F0";
+    for (int i = 0; i < 128; ++i) {
+        line += " 01";
+    }
+    return line + " F7";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothModes, SendMessage,
+    ::testing::Values(
+        // Mac mode: three-byte groups, the last one filled with two Active Sensing bytes.
+        SendCase{"MacTenBytes",
+                 PlatformMode::Mac,
+                 "F0 00 00 50 04 00 01 02 03 F7",
+                 {"short F0 00 00", "short 50 04 00", "short 01 02 03", "short F7 FE FE"}},
+        SendCase{"MacTwelveBytes",
+                 PlatformMode::Mac,
+                 "F0 00 00 50 04 00 01 02 03 04 05 F7",
+                 {"short F0 00 00", "short 50 04 00", "short 01 02 03", "short 04 05 F7"}},
+        SendCase{"MacThreeBytes", PlatformMode::Mac, "B0 07 00", {"short B0 07 00"}},
+        SendCase{"MacTwoBytes", PlatformMode::Mac, "C0 05", {"short C0 05 FE"}},
+        // Windows mode: up to three bytes one short message as they stand, longer ones whole.
+        SendCase{"WindowsSystemExclusive",
+                 PlatformMode::Windows,
+                 "F0 00 00 50 04 00 01 02 03 F7",
+                 {"long F0 00 00 50 04 00 01 02 03 F7"}},
+        SendCase{"WindowsTwoBytes", PlatformMode::Windows, "C0 05", {"short C0 05"}},
+        SendCase{"WindowsSixShortBytes",
+                 PlatformMode::Windows,
+                 "90 3C 40 80 3C 00",
+                 {"long 90 3C 40 80 3C 00"}},
+        // 130 bytes: the two length bytes of the file form do not reach the port.
+        SendCase{"WindowsTwoLengthBytes",
+                 PlatformMode::Windows,
+                 longSystemExclusive(),
+                 {"long " + longSystemExclusive()}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A press from the end of a pass until the caption is back only restores the caption.
+struct LatePressCase {
+    std::int64_t at;
+    Log afterwards;
+};
+
+class PressAfterThePass : public TransmissionEngineTest,
+                          public ::testing::WithParamInterface<LatePressCase> {};
+
+TEST_P(PressAfterThePass, OnlyRestoresTheCaption) {
+    makeText({kLineA});
+    pressAt(0);
+    clock.advanceBy(GetParam().at);
+    const std::size_t before = log.entries.size();
+    engine->press({"USB MIDI", 3});
+    finish();
+    // No pass, and no completion text later either.
+    EXPECT_EQ(Log(log.entries.begin() + static_cast<std::ptrdiff_t>(before), log.entries.end()),
+              GetParam().afterwards);
+    EXPECT_EQ(sendTimes(), std::vector<std::int64_t>{0});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Times, PressAfterThePass,
+    ::testing::Values(
+        // Before the completion text, while it shows, and just before the caption returns.
+        LatePressCase{200, {"200 caption Transmit Settings", "500 close"}},
+        LatePressCase{450, {"450 caption Transmit Settings", "500 close"}},
+        LatePressCase{3399, {"3399 caption Transmit Settings"}}));
+
+TEST_F(TransmissionEngineTest, APressAfterTheCaptionIsBackStartsANewPass) {
+    makeText({kLineA});
+    pressAt(0);
+    pressAt(3400);
+    finish();
+    EXPECT_EQ(sendTimes(), (std::vector<std::int64_t>{0, 3400}));
+}
+
+TEST_F(TransmissionEngineTest, ASecondPressCancelsAtOnceAndThePortClosesLater) {
+    makeText(kThreeSteps);
+    pressAt(0);
+    clock.advanceBy(1000);
+    log.entries.clear();
+    pressAt(1000);
+    EXPECT_FALSE(engine->isTransmitting());
+    EXPECT_FALSE(engine->isTimerRunning(TransmissionTimer::Step));
+    finish();
+    EXPECT_EQ(log.entries, (Log{
+                               "1000 caption Transmit Settings",
+                               "1000 caret end",
+                               "1500 close",
+                           }));
+}
+
+TEST_F(TransmissionEngineTest, APressDuringTheCountingPassStopsItAndClosesThePort) {
+    makeText({kLineA, kLineC, kLineA, kLineC});
+    pressAt(0);
+    clock.advanceBy(538);
+    log.entries.clear();
+    pressAt(538);
+    finish();
+    EXPECT_EQ(log.entries, (Log{
+                               "538 caption Transmit Settings",
+                               "538 caret end",
+                               "1038 close",
+                           }));
+    EXPECT_FALSE(engine->state().counting);
+    // And the next press opens the port again and sends everything.
+    pressAt(5000);
+    finish();
+    EXPECT_EQ(sendTimes().size(), 4u);
+}
+
+TEST_F(TransmissionEngineTest, APressSoonAfterACancelClosesTheOldPortFirst) {
+    makeText({kLineA, kLineC});
+    pressAt(0);
+    pressAt(1000);  // cancel; the port would close at 1500
+    log.entries.clear();
+    pressAt(1200);
+    finish();
+    EXPECT_EQ(log.entries, (Log{
+                               "1200 caption Transmit Settings",
+                               "1200 caret start",
+                               "1200 caption -",
+                               "1200 close",
+                               "1200 open 3",
+                               "1737 caret end",
+                               "1737 caret start",
+                               "1737 long F0 00 00 50 04 02 40 7F 00 F7",
+                               "1737 caption Sending 1 of 2  (click to cancel)",
+                               "4070 long F0 00 00 50 04 00 01 00 F7",
+                               "4070 caret end",
+                               "4070 caption Sending 2 of 2  (click to cancel)",
+                               "4470 caption T r a n s m i t   C o m p l e t e !",
+                               "4570 close",
+                               "7470 caption Transmit Settings",
+                           }));
+}
+
+TEST_F(TransmissionEngineTest, ADocumentWithoutMessagesReturnsToRestAndClosesThePort) {
+    makeText({"{ only a comment }", "", "( and another )"});
+    pressAt(0);
+    EXPECT_FALSE(engine->isTransmitting());
+    finish();
+    EXPECT_EQ(log.entries, (Log{
+                               "0 caption Transmit Settings",
+                               "0 caret start",
+                               "0 caption -",
+                               "0 open 3",
+                               "0 caption Transmit Settings",
+                               "500 close",
+                           }));
+    pressAt(1000);
+    finish();
+    EXPECT_EQ(log.entries.back(), "1500 close");
+}
+
+TEST_F(TransmissionEngineTest, ClosingTheWindowStopsThePassAndThePortClosesLater) {
+    makeText(kThreeSteps);
+    pressAt(0);
+    clock.advanceBy(538);  // still counting
+    log.entries.clear();
+    engine->windowClosed();
+    finish();
+    EXPECT_EQ(log.entries, (Log{"538 caption Transmit Settings", "1038 close"}));
+}
+
+// ---- failures ----
+
+struct FailureCase {
+    const char* name;
+    std::function<void(TransmissionEngineTest&)> prepare;
+    Log expected;
+};
+
+class TransmissionFailure : public TransmissionEngineTest,
+                            public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(TransmissionFailure, GivesTheProgramsMessageAndEndsCleanly) {
+    GetParam().prepare(*this);
+    ASSERT_TRUE(clock.runUntilIdle());
+    EXPECT_EQ(log.entries, GetParam().expected);
+    EXPECT_FALSE(engine->isTransmitting());
+    EXPECT_FALSE(port.isOpen());
+}
+
+const std::vector<std::string> kTwoSteps{kLineA, "", kLineC};
+
+std::vector<std::optional<Bytes>> daskinSteps() {
+    std::vector<std::optional<Bytes>> steps(11);
+    for (std::size_t i = 0; i < steps.size(); i += 2) {
+        steps[i] = Bytes{0xF0, 0x00, 0x00, 0x50, 0x01, static_cast<Byte>(i), 0xF7};
+    }
+    return steps;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TransmissionFailure,
+    ::testing::Values(
+        FailureCase{"NoPortChosen",
+                    [](auto& t) {
+                        t.makeText(kTwoSteps);
+                        t.pressAt(0, MidiPort{});
+                    },
+                    {"0 caption Transmit Settings", "0 information No MIDI interfaces detected"}},
+        FailureCase{"OpeningFails",
+                    [](auto& t) {
+                        t.makeText(kTwoSteps);
+                        t.port.failOpen = true;
+                        t.pressAt(0);
+                    },
+                    {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
+                     "0 warning Error opening MIDI output device", "0 caption Transmit Settings"}},
+        // The port closes at once, the pass ends at the step, no completion text.
+        FailureCase{
+            "SendingFails",
+            [](auto& t) {
+                t.makeText(kTwoSteps);
+                t.port.failingSends = {1};
+                t.pressAt(0);
+            },
+            {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
+             "537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7",
+             "537 caption Sending 1 of 2  (click to cancel)",
+             "2870 long F0 00 00 50 04 00 01 00 F7", "2870 close",
+             "2870 warning Error sending MIDI data", "2870 caret end",
+             "2870 caption Sending 2 of 2  (click to cancel)", "5870 caption Transmit Settings"}},
+        FailureCase{
+            "SendingTheFirstMessageFails",
+            [](auto& t) {
+                t.makeText(kTwoSteps);
+                t.port.failingSends = {0};
+                t.pressAt(0);
+            },
+            {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
+             "537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7",
+             "537 close", "537 warning Error sending MIDI data", "537 caret end",
+             "537 caption Sending 1 of 2  (click to cancel)", "3537 caption Transmit Settings"}},
+        // A one-step document that fails shows no completion text either.
+        FailureCase{
+            "MacModeStopsAtTheFailingGroup",
+            [](auto& t) {
+                t.makeText({"F0 00 00 50 04 00 01 02 03 F7"}, "Pirrow", PlatformMode::Mac);
+                t.port.failingSends = {1};
+                t.pressAt(0);
+            },
+            {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
+             "0 caret end", "0 caption Sending 1 of 1  (click to cancel)", "0 caret start",
+             "0 short F0 00 00", "0 short 50 04 00", "0 close", "0 warning Error sending MIDI data",
+             "0 caret end", "3000 caption Transmit Settings"}},
+        FailureCase{
+            "StructuredSendingFails",
+            [](auto& t) {
+                t.make("Daskin");
+                t.engine->setStructuredSteps(daskinSteps(), daskinProfile);
+                t.port.failingSends = {1};
+                t.pressAt(0);
+            },
+            {"0 caption Transmit Settings", "0 caption -", "0 open 3",
+             "537 long F0 00 00 50 01 00 F7", "537 caption Transmitting...  (click to cancel)",
+             "557 caption Transmitting...  (click to cancel)", "577 long F0 00 00 50 01 02 F7",
+             "577 close", "577 warning Error sending MIDI data", "577 caret end",
+             "577 caption Transmitting...  (click to cancel)", "3577 caption Transmit Settings"}},
+        FailureCase{
+            "ClosingFails",
+            [](auto& t) {
+                t.makeText(kTwoSteps);
+                t.port.failClose = true;
+                t.pressAt(0);
+            },
+            {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
+             "537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7",
+             "537 caption Sending 1 of 2  (click to cancel)",
+             "2870 long F0 00 00 50 04 00 01 00 F7", "2870 caret end",
+             "2870 caption Sending 2 of 2  (click to cancel)",
+             "3270 caption T r a n s m i t   C o m p l e t e !", "3370 close",
+             "3370 warning Error closing MIDI output device", "6270 caption Transmit Settings"}},
+        // Closing fails while another message is showing: that message is enough.
+        FailureCase{"ClosingFailsUnderAnotherMessage",
+                    [](auto& t) {
+                        t.makeText(kTwoSteps);
+                        t.port.failClose = true;
+                        t.pressAt(0);
+                        t.clock.advanceBy(3300);
+                        t.view.boxVisible = true;
+                    },
+                    {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
+                     "537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7",
+                     "537 caption Sending 1 of 2  (click to cancel)",
+                     "2870 long F0 00 00 50 04 00 01 00 F7", "2870 caret end",
+                     "2870 caption Sending 2 of 2  (click to cancel)",
+                     "3270 caption T r a n s m i t   C o m p l e t e !", "3370 close",
+                     "6270 caption Transmit Settings"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- the structured editors ----
+
+TEST_F(TransmissionEngineTest, DaskinSendsElevenStepsTwentyMillisecondsApart) {
+    make("Daskin");
+    ASSERT_TRUE(engine->setStructuredSteps(daskinSteps(), daskinProfile));
+    pressAt(0);
+    finish();
+    // The empty slots take their tick without sending.
+    EXPECT_EQ(sendTimes(), (std::vector<std::int64_t>{537, 577, 617, 657, 697, 737}));
+    const Log tail(log.entries.end() - 5, log.entries.end());
+    EXPECT_EQ(tail, (Log{
+                        "737 caret end",
+                        "737 caption Transmitting...  (click to cancel)",
+                        "1137 caption T r a n s m i t   C o m p l e t e !",
+                        "1237 close",
+                        "4137 caption Transmit Settings",
+                    }));
+}
+
+TEST_F(TransmissionEngineTest, OmbrelSendsTheCurvePointsEveryFiveMilliseconds) {
+    make("Ombrel");
+    std::vector<std::optional<Bytes>> steps(146);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        steps[i] = i < 19 ? Bytes{0xF0, 0x00, 0x00, 0x50, 0x09, static_cast<Byte>(i), 0xF7}
+                          : Bytes{0xB0, 0x00, static_cast<Byte>(i - 18)};
+    }
+    ASSERT_TRUE(engine->setStructuredSteps(steps, ombrelProfile));
+    pressAt(0);
+    finish();
+    const std::vector<std::int64_t> times = sendTimes();
+    ASSERT_EQ(times.size(), 146u);
+    EXPECT_EQ(times[0], 537);
+    EXPECT_EQ(times[18], 537 + 18 * 20);  // the user-curve message
+    EXPECT_EQ(times[19], 537 + 19 * 20);  // its first point still 20 ms after it
+    EXPECT_EQ(times[20], 537 + 19 * 20 + 5);
+    EXPECT_EQ(times[145], 537 + 19 * 20 + 126 * 5);
+    EXPECT_EQ(log.entries[log.entries.size() - 5], "1547 caret end");
+}
+
+// ---- the firmware update ----
+
+}  // namespace
+}  // namespace corlinth
