@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app/ProductRegistry.h"
+#include "core/midi/FirmwareFileBuilder.h"
 #include "core/midi/TransmissionEngine.h"
 #include "core/midi/TransmissionRecorder.h"
 #include "core/midi/TransmissionTexts.h"
@@ -357,6 +358,14 @@ TEST_P(TransmissionFailure, GivesTheProgramsMessageAndEndsCleanly) {
 
 const std::vector<std::string> kTwoSteps{kLineA, "", kLineC};
 
+FirmwareImage hennicFirmware() {
+    testing::FirmwareFile file;
+    file.messages = {{0xF0, 0x00, 0x00, 0x50, 0x17, 0x01, 0x02, 0x03, 0xF7},
+                     {0xF0, 0x10, 0xF7},
+                     {0xF0, 0x7F, 0x7F, 0xF7}};
+    return *FirmwareImage::decode(file.build(), 0x17);
+}
+
 std::vector<std::optional<Bytes>> daskinSteps() {
     std::vector<std::optional<Bytes>> steps(11);
     for (std::size_t i = 0; i < steps.size(); i += 2) {
@@ -446,6 +455,27 @@ INSTANTIATE_TEST_SUITE_P(
              "2870 caption Sending 2 of 2  (click to cancel)",
              "3270 caption T r a n s m i t   C o m p l e t e !", "3370 close",
              "3370 warning Error closing MIDI output device", "6270 caption Transmit Settings"}},
+        FailureCase{"FirmwareOpeningFails",
+                    [](auto& t) {
+                        t.make("Hennic");
+                        t.engine->enterFirmwareMode(hennicFirmware());
+                        t.port.failOpen = true;
+                        t.pressAt(0);
+                    },
+                    {"0 caption Start Firmware Update", "50 open 3",
+                     "50 warning Error opening MIDI output device"}},
+        // The update stops at the failure instead of sending on into a closed port.
+        FailureCase{"FirmwareSendingFails",
+                    [](auto& t) {
+                        t.make("Hennic");
+                        t.engine->enterFirmwareMode(hennicFirmware());
+                        t.port.failingSends = {2};
+                        t.pressAt(0);
+                    },
+                    {"0 caption Start Firmware Update", "50 open 3",
+                     "50 caption Starting in 10 seconds...", "100 long F0 00 00 50 17 75 F7",
+                     "150 long F0 00 00 50 17 75 F7", "200 long F0 00 00 50 17 75 F7", "200 close",
+                     "200 warning Error sending MIDI data", "3200 caption Start Firmware Update"}},
         // Closing fails while another message is showing: that message is enough.
         FailureCase{"ClosingFailsUnderAnotherMessage",
                     [](auto& t) {
@@ -504,6 +534,98 @@ TEST_F(TransmissionEngineTest, OmbrelSendsTheCurvePointsEveryFiveMilliseconds) {
 }
 
 // ---- the firmware update ----
+
+// Runs of equal port calls in one entry: "100..10000 x199 long F0 00 00 50 17 75 F7".
+Log portCalls(const Log& entries) {
+    Log out;
+    std::string first, last, what;
+    int count = 0;
+    const auto flush = [&] {
+        if (count == 1) {
+            out.push_back(first + " " + what);
+        } else if (count > 1) {
+            out.push_back(first + ".." + last + " x" + std::to_string(count) + " " + what);
+        }
+    };
+    for (const std::string& e : entries) {
+        const std::string time = e.substr(0, e.find(' '));
+        const std::string rest = e.substr(e.find(' ') + 1);
+        if (rest.starts_with("caption") || rest.starts_with("caret")) {
+            continue;
+        }
+        if (count > 0 && rest == what) {
+            last = time;
+            ++count;
+            continue;
+        }
+        flush();
+        first = last = time;
+        what = rest;
+        count = 1;
+    }
+    flush();
+    return out;
+}
+
+Log captions(const Log& entries) {
+    Log out;
+    for (const std::string& e : entries) {
+        if (e.find(" caption ") != std::string::npos) {
+            out.push_back(e);
+        }
+    }
+    return out;
+}
+
+TEST_F(TransmissionEngineTest, FirmwareCountsDownTenSecondsAskingForTheUpdateModeThenSends) {
+    make("Hennic");
+    ASSERT_TRUE(engine->enterFirmwareMode(hennicFirmware()));
+    pressAt(0);
+    finish();
+    // A tick every 50 ms: the port opens at the first, the requests run from the 2nd to the
+    // 200th, the firmware starts at the 201st.
+    EXPECT_EQ(portCalls(log.entries), (Log{
+                                          "50 open 3",
+                                          "100..10000 x199 long F0 00 00 50 17 75 F7",
+                                          "10050 long F0 00 00 50 17 01 02 03 F7",
+                                          "10100 short F0 10 F7",
+                                          "10150 long F0 7F 7F F7",
+                                          "10150 close",
+                                      }));
+    EXPECT_EQ(captions(log.entries), (Log{
+                                         "0 caption Start Firmware Update",
+                                         "50 caption Starting in 10 seconds...",
+                                         "1050 caption Starting in 9 seconds...",
+                                         "2050 caption Starting in 8 seconds...",
+                                         "3050 caption Starting in 7 seconds...",
+                                         "4050 caption Starting in 6 seconds...",
+                                         "5050 caption Starting in 5 seconds...",
+                                         "6050 caption Starting in 4 seconds...",
+                                         "7050 caption Starting in 3 seconds...",
+                                         "8050 caption Starting in 2 seconds...",
+                                         "9050 caption Starting in 1 seconds...",
+                                         "10050 caption Transmitting Firmware Update...",
+                                         "10150 caption T r a n s m i t   C o m p l e t e !",
+                                         "13150 caption Start Firmware Update",
+                                     }));
+}
+
+TEST_F(TransmissionEngineTest, AFirmwareUpdateIsNotInterruptedByAPressButByClosingTheWindow) {
+    make("Hennic");
+    ASSERT_TRUE(engine->enterFirmwareMode(hennicFirmware()));
+    pressAt(0);
+    pressAt(500);
+    EXPECT_TRUE(engine->isTimerRunning(TransmissionTimer::Firmware));
+    clock.advanceBy(500);
+    log.entries.clear();
+    engine->windowClosed();
+    finish();
+    EXPECT_EQ(log.entries, (Log{"1000 close", "1000 caption Start Firmware Update"}));
+    // Firmware mode ends with "Program the Hennic...", and the button is the transmit button
+    // again.
+    EXPECT_TRUE(engine->leaveFirmwareMode());
+    EXPECT_EQ(engine->caption(), "Transmit Settings");
+}
 
 }  // namespace
 }  // namespace corlinth
