@@ -28,6 +28,14 @@ const std::vector<std::string> kThreeSteps{
     kLineA, "{ Control Change 64 }", "", "B0 07 00", "90 3C 40", "", kLineC,
 };
 
+Log joined(Log first, const Log& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+// The counting pass has opened the port.
+const Log kOpened{"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3"};
+
 class TransmissionEngineTest : public ::testing::Test {
   public:
     void make(std::string_view product = "Pirrow", PlatformMode mode = PlatformMode::Windows) {
@@ -73,25 +81,21 @@ TEST_F(TransmissionEngineTest, ShortMessagesRideAlongAndTheCaptionCountsTheSteps
     finish();
     // The counting pass takes 537 ms and 2 ms and sends nothing; then A goes out at once, the
     // two short messages together after Pirrow's first-message interval, C 1333 ms later.
-    EXPECT_EQ(log.entries, (Log{
-                               "0 caption Transmit Settings",
-                               "0 caret start",
-                               "0 caption -",
-                               "0 open 3",
-                               "539 caret end",
-                               "539 caret start",
-                               "539 long F0 00 00 50 04 02 40 7F 00 F7",
-                               "539 caption Sending 1 of 3  (click to cancel)",
-                               "2872 short B0 07 00",
-                               "2872 short 90 3C 40",
-                               "2872 caption Sending 2 of 3  (click to cancel)",
-                               "4205 long F0 00 00 50 04 00 01 00 F7",
-                               "4205 caret end",
-                               "4205 caption Sending 3 of 3  (click to cancel)",
-                               "4605 caption T r a n s m i t   C o m p l e t e !",
-                               "4705 close",
-                               "7605 caption Transmit Settings",
-                           }));
+    EXPECT_EQ(log.entries, joined(kOpened, {
+                                               "539 caret end",
+                                               "539 caret start",
+                                               "539 long F0 00 00 50 04 02 40 7F 00 F7",
+                                               "539 caption Sending 1 of 3  (click to cancel)",
+                                               "2872 short B0 07 00",
+                                               "2872 short 90 3C 40",
+                                               "2872 caption Sending 2 of 3  (click to cancel)",
+                                               "4205 long F0 00 00 50 04 00 01 00 F7",
+                                               "4205 caret end",
+                                               "4205 caption Sending 3 of 3  (click to cancel)",
+                                               "4605 caption T r a n s m i t   C o m p l e t e !",
+                                               "4705 close",
+                                               "7605 caption Transmit Settings",
+                                           }));
     // Each pass selects the line being sent, counting a line break as two characters.
     EXPECT_EQ(view.highlights, (Log{
                                    "0 line 0 (0, 29)",
@@ -110,20 +114,16 @@ TEST_F(TransmissionEngineTest, OneMessageGoesOutAtThePressAndCompletes400msLater
     makeText({kLineA, "{ Control Change 64 }"});
     pressAt(0);
     finish();
-    EXPECT_EQ(log.entries, (Log{
-                               "0 caption Transmit Settings",
-                               "0 caret start",
-                               "0 caption -",
-                               "0 open 3",
-                               "0 caret end",
-                               "0 caption Sending 1 of 1  (click to cancel)",
-                               "0 caret start",
-                               "0 long F0 00 00 50 04 02 40 7F 00 F7",
-                               "0 caret end",
-                               "400 caption T r a n s m i t   C o m p l e t e !",
-                               "500 close",
-                               "3400 caption Transmit Settings",
-                           }));
+    EXPECT_EQ(log.entries, joined(kOpened, {
+                                               "0 caret end",
+                                               "0 caption Sending 1 of 1  (click to cancel)",
+                                               "0 caret start",
+                                               "0 long F0 00 00 50 04 02 40 7F 00 F7",
+                                               "0 caret end",
+                                               "400 caption T r a n s m i t   C o m p l e t e !",
+                                               "500 close",
+                                               "3400 caption Transmit Settings",
+                                           }));
 }
 
 struct IntervalCase {
@@ -358,6 +358,26 @@ TEST_P(TransmissionFailure, GivesTheProgramsMessageAndEndsCleanly) {
 
 const std::vector<std::string> kTwoSteps{kLineA, "", kLineC};
 
+// The two-step document pressed at 0, the port failing as `fail` makes it.
+std::function<void(TransmissionEngineTest&)> twoSteps(
+    std::function<void(RecordingMidiOutput&)> fail) {
+    return [fail](TransmissionEngineTest& t) {
+        t.makeText(kTwoSteps);
+        fail(t.port);
+        t.pressAt(0);
+    };
+}
+
+// It took 537 ms, and the real pass has sent the first message.
+const Log kFirstSent =
+    joined(kOpened, {"537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7"});
+// And the second one, without fault, up to the completion text.
+const Log kTwoStepsSent =
+    joined(kFirstSent,
+           {"537 caption Sending 1 of 2  (click to cancel)", "2870 long F0 00 00 50 04 00 01 00 F7",
+            "2870 caret end", "2870 caption Sending 2 of 2  (click to cancel)",
+            "3270 caption T r a n s m i t   C o m p l e t e !"});
+
 FirmwareImage hennicFirmware() {
     testing::FirmwareFile file;
     file.messages = {{0xF0, 0x00, 0x00, 0x50, 0x17, 0x01, 0x02, 0x03, 0xF7},
@@ -383,51 +403,32 @@ INSTANTIATE_TEST_SUITE_P(
                         t.pressAt(0, MidiPort{});
                     },
                     {"0 caption Transmit Settings", "0 information No MIDI interfaces detected"}},
-        FailureCase{"OpeningFails",
+        FailureCase{"OpeningFails", twoSteps([](auto& port) { port.failOpen = true; }),
+                    joined(kOpened, {"0 warning Error opening MIDI output device",
+                                     "0 caption Transmit Settings"})},
+        // The port closes at once, the pass ends at the step, no completion text.
+        FailureCase{"SendingFails", twoSteps([](auto& port) { port.failingSends = {1}; }),
+                    joined(kFirstSent, {"537 caption Sending 1 of 2  (click to cancel)",
+                                        "2870 long F0 00 00 50 04 00 01 00 F7", "2870 close",
+                                        "2870 warning Error sending MIDI data", "2870 caret end",
+                                        "2870 caption Sending 2 of 2  (click to cancel)",
+                                        "5870 caption Transmit Settings"})},
+        FailureCase{
+            "SendingTheFirstMessageFails", twoSteps([](auto& port) { port.failingSends = {0}; }),
+            joined(kFirstSent, {"537 close", "537 warning Error sending MIDI data", "537 caret end",
+                                "537 caption Sending 1 of 2  (click to cancel)",
+                                "3537 caption Transmit Settings"})},
+        // A one-step document that fails shows no completion text either.
+        FailureCase{"MacModeStopsAtTheFailingGroup",
                     [](auto& t) {
-                        t.makeText(kTwoSteps);
-                        t.port.failOpen = true;
+                        t.makeText({"F0 00 00 50 04 00 01 02 03 F7"}, "Pirrow", PlatformMode::Mac);
+                        t.port.failingSends = {1};
                         t.pressAt(0);
                     },
-                    {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
-                     "0 warning Error opening MIDI output device", "0 caption Transmit Settings"}},
-        // The port closes at once, the pass ends at the step, no completion text.
-        FailureCase{
-            "SendingFails",
-            [](auto& t) {
-                t.makeText(kTwoSteps);
-                t.port.failingSends = {1};
-                t.pressAt(0);
-            },
-            {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
-             "537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7",
-             "537 caption Sending 1 of 2  (click to cancel)",
-             "2870 long F0 00 00 50 04 00 01 00 F7", "2870 close",
-             "2870 warning Error sending MIDI data", "2870 caret end",
-             "2870 caption Sending 2 of 2  (click to cancel)", "5870 caption Transmit Settings"}},
-        FailureCase{
-            "SendingTheFirstMessageFails",
-            [](auto& t) {
-                t.makeText(kTwoSteps);
-                t.port.failingSends = {0};
-                t.pressAt(0);
-            },
-            {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
-             "537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7",
-             "537 close", "537 warning Error sending MIDI data", "537 caret end",
-             "537 caption Sending 1 of 2  (click to cancel)", "3537 caption Transmit Settings"}},
-        // A one-step document that fails shows no completion text either.
-        FailureCase{
-            "MacModeStopsAtTheFailingGroup",
-            [](auto& t) {
-                t.makeText({"F0 00 00 50 04 00 01 02 03 F7"}, "Pirrow", PlatformMode::Mac);
-                t.port.failingSends = {1};
-                t.pressAt(0);
-            },
-            {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
-             "0 caret end", "0 caption Sending 1 of 1  (click to cancel)", "0 caret start",
-             "0 short F0 00 00", "0 short 50 04 00", "0 close", "0 warning Error sending MIDI data",
-             "0 caret end", "3000 caption Transmit Settings"}},
+                    joined(kOpened, {"0 caret end", "0 caption Sending 1 of 1  (click to cancel)",
+                                     "0 caret start", "0 short F0 00 00", "0 short 50 04 00",
+                                     "0 close", "0 warning Error sending MIDI data", "0 caret end",
+                                     "3000 caption Transmit Settings"})},
         FailureCase{
             "StructuredSendingFails",
             [](auto& t) {
@@ -442,19 +443,9 @@ INSTANTIATE_TEST_SUITE_P(
              "577 close", "577 warning Error sending MIDI data", "577 caret end",
              "577 caption Transmitting...  (click to cancel)", "3577 caption Transmit Settings"}},
         FailureCase{
-            "ClosingFails",
-            [](auto& t) {
-                t.makeText(kTwoSteps);
-                t.port.failClose = true;
-                t.pressAt(0);
-            },
-            {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
-             "537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7",
-             "537 caption Sending 1 of 2  (click to cancel)",
-             "2870 long F0 00 00 50 04 00 01 00 F7", "2870 caret end",
-             "2870 caption Sending 2 of 2  (click to cancel)",
-             "3270 caption T r a n s m i t   C o m p l e t e !", "3370 close",
-             "3370 warning Error closing MIDI output device", "6270 caption Transmit Settings"}},
+            "ClosingFails", twoSteps([](auto& port) { port.failClose = true; }),
+            joined(kTwoStepsSent, {"3370 close", "3370 warning Error closing MIDI output device",
+                                   "6270 caption Transmit Settings"})},
         FailureCase{"FirmwareOpeningFails",
                     [](auto& t) {
                         t.make("Hennic");
@@ -479,19 +470,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Closing fails while another message is showing: that message is enough.
         FailureCase{"ClosingFailsUnderAnotherMessage",
                     [](auto& t) {
-                        t.makeText(kTwoSteps);
-                        t.port.failClose = true;
-                        t.pressAt(0);
+                        twoSteps([](auto& port) { port.failClose = true; })(t);
                         t.clock.advanceBy(3300);
                         t.view.boxVisible = true;
                     },
-                    {"0 caption Transmit Settings", "0 caret start", "0 caption -", "0 open 3",
-                     "537 caret end", "537 caret start", "537 long F0 00 00 50 04 02 40 7F 00 F7",
-                     "537 caption Sending 1 of 2  (click to cancel)",
-                     "2870 long F0 00 00 50 04 00 01 00 F7", "2870 caret end",
-                     "2870 caption Sending 2 of 2  (click to cancel)",
-                     "3270 caption T r a n s m i t   C o m p l e t e !", "3370 close",
-                     "6270 caption Transmit Settings"}}),
+                    joined(kTwoStepsSent, {"3370 close", "6270 caption Transmit Settings"})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the structured editors ----
