@@ -8,6 +8,13 @@ namespace corlinth {
 using T = TransmissionTimer;
 namespace tx = transmissionTexts;
 
+MessageExtractor::LineParser sendingParser(const TextCatalogue* catalogue) {
+    if (catalogue == nullptr) {
+        return &parseLine;
+    }
+    return [catalogue](std::string_view line) { return catalogue->bytesForSending(line); };
+}
+
 TransmissionEngine::TransmissionEngine(MidiOutput& output, TransmissionTimers& timers,
                                        TransmissionView& view, const ProductRecord& product,
                                        PlatformMode mode)
@@ -44,7 +51,7 @@ bool TransmissionEngine::setTextDocument(std::vector<std::string> lines,
         m_lineStarts.push_back(start);
         start += utf8ToCodePoints(line).size() + 2;
     }
-    m_extractor = MessageExtractor(m_lines, std::move(parser));
+    m_extractor = MessageExtractor(m_lines, parser ? std::move(parser) : &parseLine);
     m_steps.clear();
     return true;
 }

@@ -14,6 +14,7 @@
 #include "core/midi/MidiOutput.h"
 #include "core/midi/TransmissionTimers.h"
 #include "core/midi/TransmissionView.h"
+#include "core/products/TextCatalogue.h"
 
 namespace corlinth {
 
@@ -26,6 +27,10 @@ struct StructuredProfile {
 inline constexpr StructuredProfile daskinProfile{};
 // Ombrel: from the first user-curve point on, the timer runs every 5 ms.
 inline constexpr StructuredProfile ombrelProfile{19};
+
+// How a text product's lines are read for sending: by its catalogue, which knows the rule
+// units' placeholders, or as plain setting lines when it has none.
+MessageExtractor::LineParser sendingParser(const TextCatalogue* catalogue);
 
 // The transmission state; one transmission at a time in the whole program.
 struct TransmissionState {
@@ -75,8 +80,8 @@ class TransmissionEngine {
     // each message as the port receives it.
     bool setStructuredSteps(std::vector<std::optional<Bytes>> steps, StructuredProfile profile);
 
-    // Firmware mode, on once an update file has been accepted; "Program the Hennic..." turns
-    // it off. False while busy.
+    // Firmware mode, on once an update file has been accepted; the editor's Program menu
+    // turns it off again. False while busy.
     bool enterFirmwareMode(FirmwareImage image);
     bool leaveFirmwareMode();
     bool firmwareMode() const { return m_firmware.has_value(); }

@@ -337,6 +337,29 @@ TEST_F(TransmissionEngineTest, ClosingTheWindowStopsThePassAndThePortClosesLater
     EXPECT_EQ(log.entries, (Log{"538 caption Transmit Settings", "1038 close"}));
 }
 
+// A rule unit's catalogue reads its placeholders as 00 for sending.
+class PlaceholderCatalogue final : public TextCatalogue {
+  public:
+    std::string_view dialogFor(const Bytes&) const override { return {}; }
+    std::span<const SettingMenuItem> settingMenu() const override { return {}; }
+    Bytes bytesForSending(std::string_view line) const override {
+        std::string text(line);
+        for (std::size_t at = text.find("xx"); at != std::string::npos; at = text.find("xx")) {
+            text.replace(at, 2, "00");
+        }
+        return parseLine(text);
+    }
+};
+
+TEST_F(TransmissionEngineTest, ReadsTheLinesAsTheProductsCatalogueDoes) {
+    const PlaceholderCatalogue catalogue;
+    make("Vantrel");
+    ASSERT_TRUE(engine->setTextDocument({"F0 00 00 50 29 10 xx 7F F7"}, sendingParser(&catalogue)));
+    pressAt(0);
+    finish();
+    EXPECT_EQ(log.entries[7], "0 long F0 00 00 50 29 10 00 7F F7");
+}
+
 // ---- failures ----
 
 struct FailureCase {
