@@ -323,5 +323,48 @@ TEST_F(TextEditorWindowTest, AnsweringNoToTheExportWarningWritesNothing) {
     EXPECT_EQ(w->pendingAction(), TextEditorWindow::None);
 }
 
+TEST_F(TextEditorWindowTest, UndoIsOfferedOnlyWhenThereIsSomethingToUndo) {
+    auto w = open("Pirrow");
+    QMenu* edit = nullptr;
+    for (QAction* action : w->menuBar()->actions()) {
+        if (action->text() == "Edit")
+            edit = action->menu();
+    }
+    ASSERT_NE(edit, nullptr);
+    QAction* undo = edit->actions().front();
+    EXPECT_EQ(undo->text(), "Undo");
+    EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    emit edit->aboutToShow();
+    EXPECT_FALSE(undo->isEnabled());
+    w->insertline(controlChange());
+    emit edit->aboutToShow();
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(edit->actions()[5]->text(), "Delete                ");
+}
+
+TEST_F(TextEditorWindowTest, MacModePadsTheMenusAndSaysControlClick) {
+    m_env.m_mode = PlatformMode::Mac;
+    auto w = open("Pirrow");
+    EXPECT_EQ(w->settingMenu()->actions().front()->text(), "     Device Parameters...        ");
+    EXPECT_TRUE(w->text()->lines()[1].ends_with("on power-up  (control-click to edit) }"));
+    EXPECT_EQ(w->text()->font().family(), "Arial");
+    w->insertline(controlChange());
+    EXPECT_NE(w->text()->toPlainText().indexOf("released  (control-click to edit) }"), -1);
+}
+
+TEST_F(TextEditorWindowTest, OpenTakesPlainTextAndTheEditorFont) {
+    const std::string path = m_dir.filePath("typed.txt").toStdString();
+    ASSERT_TRUE(platform::writeFileAtomically(path, "F0 00 00 50 04 05 F7\r\n{ start }\r\n"));
+    auto w = open("Pirrow");
+    FileDialogs::queueAnswer(QString::fromStdString(path));
+    w->openDocument();
+    EXPECT_EQ(linesOf(*w), (Lines{"F0 00 00 50 04 05 F7", "{ start }", ""}));
+    EXPECT_EQ(w->windowTitle(), "Quarnell Pirrow Corlinth - typed.txt");
+    EXPECT_EQ(QTextCursor(w->text()->document()->firstBlock()).charFormat().font().family(),
+              "Tahoma");
+    EXPECT_FALSE(w->text()->isModified());
+    EXPECT_FALSE(w->text()->document()->isUndoAvailable());
+}
+
 }  // namespace
 }  // namespace corlinth::gui
