@@ -1,10 +1,14 @@
 #include "core/products/TextCatalogue.h"
 
+#include "core/products/footswitch/FootswitchCatalogue.h"
+
 namespace corlinth {
 
 const TextCatalogue* textCatalogue(std::string_view productName) {
     // Each product family adds its products here as its catalogue is built.
-    (void)productName;
+    if (const TextCatalogue* footswitch = footswitchCatalogue(productName)) {
+        return footswitch;
+    }
     return nullptr;
 }
 

@@ -9,6 +9,7 @@
 
 namespace corlinth {
 
+struct SettingForm;
 class VersionOneProduct;
 
 // One entry of a product's "Setting" menu: the caption as the menu shows it and the dialog it
@@ -28,6 +29,13 @@ class TextCatalogue {
     virtual std::string_view dialogFor(const Bytes& settingLine) const = 0;
 
     virtual std::span<const SettingMenuItem> settingMenu() const = 0;
+
+    // The description of a dialog that is built from data (rows of caption and list), by its
+    // window name; nullptr for a dialog with its own class and for unknown names.
+    virtual const SettingForm* settingForm(std::string_view windowName) const {
+        (void)windowName;
+        return nullptr;
+    }
 
     // How many event lines follow a message line of the rule units; 0 for everything else.
     virtual int eventLineCount(const Bytes& settingLine) const {

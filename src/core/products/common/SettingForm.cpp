@@ -1,0 +1,67 @@
+#include "core/products/common/SettingForm.h"
+
+#include <stdexcept>
+
+namespace corlinth {
+
+FieldChoice& FormChoices::at(std::string_view name) {
+    const auto found = fields.find(name);
+    if (found == fields.end()) {
+        throw std::out_of_range("no field " + std::string(name));
+    }
+    return found->second;
+}
+
+const FieldChoice& FormChoices::at(std::string_view name) const {
+    return const_cast<FormChoices&>(*this).at(name);
+}
+
+const FormField* SettingForm::field(std::string_view name) const {
+    for (const FormField& f : fields) {
+        if (f.name == name) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+FormChoices defaultChoices(const SettingForm& form) {
+    FormChoices choices;
+    for (const FormField& f : form.fields) {
+        if (f.kind == FieldKind::Lines) {
+            continue;
+        }
+        FieldChoice choice;
+        choice.item = f.defaultItem;
+        if (f.kind == FieldKind::MultiSelect) {
+            choice.selected.assign(f.items.size(), false);
+        }
+        choices.fields.emplace(f.name, std::move(choice));
+    }
+    return choices;
+}
+
+std::vector<bool> visibleFields(const SettingForm& form, const FormChoices& choices) {
+    if (form.visibility) {
+        return form.visibility(choices);
+    }
+    return std::vector<bool>(form.fields.size(), true);
+}
+
+void applyChange(const SettingForm& form, FormChoices& choices, std::string_view changedField) {
+    if (form.changed) {
+        form.changed(choices, changedField);
+    }
+}
+
+SettingHandover encodeSetting(const SettingForm& form, const FormChoices& choices) {
+    return form.encode ? form.encode(choices) : SettingHandover{};
+}
+
+void decodeSetting(const SettingForm& form, const ParsedSetting& setting, FormChoices& choices) {
+    if (form.decode) {
+        form.decode(setting, choices);
+    }
+}
+
+}  // namespace corlinth

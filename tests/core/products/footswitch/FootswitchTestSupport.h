@@ -1,0 +1,41 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/products/common/SettingForm.h"
+#include "core/products/footswitch/FootswitchCatalogue.h"
+
+namespace corlinth::testing {
+
+using Items = std::vector<std::pair<std::string_view, int>>;
+
+inline const SettingForm& footswitchForm(std::string_view product, std::string_view window) {
+    const FootswitchCatalogue* catalogue = footswitchCatalogue(product);
+    EXPECT_NE(catalogue, nullptr) << product;
+    const SettingForm* form = catalogue->settingForm(window);
+    EXPECT_NE(form, nullptr) << window;
+    return *form;
+}
+
+// The dialog's choices as created, then the named lists set to the given items.
+inline FormChoices chosen(const SettingForm& form, const Items& items, std::string text = {}) {
+    FormChoices choices = defaultChoices(form);
+    for (const auto& [name, item] : items) {
+        choices.setItem(name, item);
+    }
+    if (!text.empty()) {
+        choices.setText("Edit1", std::move(text));
+    }
+    return choices;
+}
+
+inline std::string joinedComment(const SettingHandover& handover) {
+    return handover.comment[0] + handover.comment[1] + handover.comment[2];
+}
+
+}  // namespace corlinth::testing
