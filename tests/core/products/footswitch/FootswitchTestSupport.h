@@ -10,6 +10,21 @@
 #include "core/products/common/SettingForm.h"
 #include "core/products/footswitch/FootswitchCatalogue.h"
 
+namespace corlinth {
+
+// The choices as a failing test prints them: every field by name.
+inline void PrintTo(const FormChoices& choices, std::ostream* os) {
+    for (const auto& [name, choice] : choices.fields) {
+        *os << name << '=' << choice.item;
+        if (!choice.text.empty()) {
+            *os << " \"" << choice.text << '"';
+        }
+        *os << "; ";
+    }
+}
+
+}  // namespace corlinth
+
 namespace corlinth::testing {
 
 using Items = std::vector<std::pair<std::string_view, int>>;
