@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "core/app/ProductRegistry.h"
 #include "core/products/footswitch/FootswitchForms.h"
+#include "core/products/footswitch/PirrowVersionOne.h"
 
 namespace corlinth {
 namespace {
@@ -99,6 +101,9 @@ FootswitchCatalogue::FootswitchCatalogue(const FootswitchProfile& profile) : m_p
             m_menu.push_back({entry.caption, m_forms[next++].windowName});
         }
     }
+    if (findProduct(profile.product)->versionOneImportMenu) {
+        m_versionOne = std::make_unique<PirrowVersionOne>(*this);
+    }
 }
 
 std::string_view FootswitchCatalogue::dialogFor(const Bytes& line) const {
@@ -127,6 +132,12 @@ std::string_view FootswitchCatalogue::dialogFor(const Bytes& line) const {
 
 std::span<const SettingMenuItem> FootswitchCatalogue::settingMenu() const {
     return m_menu;
+}
+
+FootswitchCatalogue::~FootswitchCatalogue() = default;
+
+const VersionOneProduct* FootswitchCatalogue::versionOneProduct() const {
+    return m_versionOne.get();
 }
 
 const SettingForm* FootswitchCatalogue::settingForm(std::string_view windowName) const {

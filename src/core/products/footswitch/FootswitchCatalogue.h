@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -16,11 +17,14 @@ class FootswitchCatalogue : public TextCatalogue {
     explicit FootswitchCatalogue(const FootswitchProfile& profile);
     // The menu points into the forms, so a catalogue stays where it was built.
     FootswitchCatalogue(const FootswitchCatalogue&) = delete;
+    ~FootswitchCatalogue() override;
     FootswitchCatalogue& operator=(const FootswitchCatalogue&) = delete;
 
     std::string_view dialogFor(const Bytes& settingLine) const override;
     std::span<const SettingMenuItem> settingMenu() const override;
     const SettingForm* settingForm(std::string_view windowName) const override;
+    // Pirrow's import of the first version's files; nullptr for the other two units.
+    const VersionOneProduct* versionOneProduct() const override;
 
     const std::vector<SettingForm>& forms() const { return m_forms; }
     const FootswitchProfile& profile() const { return m_profile; }
@@ -29,6 +33,7 @@ class FootswitchCatalogue : public TextCatalogue {
     FootswitchProfile m_profile;
     std::vector<SettingForm> m_forms;  // never resized after construction: the menu points in
     std::vector<SettingMenuItem> m_menu;
+    std::unique_ptr<VersionOneProduct> m_versionOne;
 };
 
 // The catalogue of Pirrow, Strayne or Kelto; nullptr for every other product.
