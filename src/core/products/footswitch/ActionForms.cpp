@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <string>
 
 #include "core/products/common/MidiLists.h"

@@ -262,15 +262,19 @@ SettingForm form(const FootswitchProfile& profile, const Words& words) {
     form.heading = actionHeading(profile, words.heading);
     form.fields = fields(profile, words);
     form.notes = overwriteNote(profile);
-    const std::vector<FormField> laidOut = form.fields;
-    form.visibility = [laidOut](const FormChoices& c) {
+    std::vector<std::string> names;
+    for (const FormField& field : form.fields) {
+        names.push_back(field.name);
+    }
+    // The duration lists share one place and are shown only for the three duration modes.
+    form.visibility = [names](const FormChoices& c) {
         const bool durationShown = isDurationMode(c.item(kMode));
         const bool longShown = DurationLists::longListShown(c.item(kShortDuration));
         std::vector<bool> shown;
-        for (const FormField& field : laidOut) {
-            if (field.name == kShortDuration) {
+        for (const std::string& name : names) {
+            if (name == kShortDuration) {
                 shown.push_back(durationShown && !longShown);
-            } else if (field.name == kLongDuration) {
+            } else if (name == kLongDuration) {
                 shown.push_back(durationShown && longShown);
             } else {
                 shown.push_back(true);

@@ -1,6 +1,7 @@
 #include "core/products/footswitch/PirrowVersionOne.h"
 
 #include <string>
+#include <utility>
 
 #include "core/products/common/MidiLists.h"
 #include "core/products/footswitch/FootswitchCatalogue.h"

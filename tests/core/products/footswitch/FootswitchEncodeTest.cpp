@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FootswitchTestSupport.h"
+#include "core/document/EditorProfile.h"
 
 namespace corlinth {
 namespace {
@@ -65,7 +66,7 @@ TEST(FootswitchEncode, PirrowDeviceParameters) {
     });
 }
 
-TEST(FootswitchEncode, TheDefaultDeviceCommentIsTheNewDocumentsOnceTheEditHintIsAdded) {
+TEST(FootswitchEncode, TheDefaultDeviceSettingIsTheNewDocument) {
     const SettingHandover out =
         encodeSetting(footswitchForm("Pirrow", "TPirrowDevice"),
                       defaultChoices(footswitchForm("Pirrow", "TPirrowDevice")));
@@ -275,23 +276,7 @@ TEST(FootswitchEncode, PirrowNoteOnAndControlChange) {
          "F0 00 00 50 04 61 3C 40 00 F7",
          "{ Program the Pirrow to cycle through Note#60 of velocity 64 on MIDI Channel 1 when "
          "the footswitch is depressed, and send nothing when it is released }"},
-        {"Pirrow",
-         "TPirrowNoteOn",
-         {{"ComboBox1", 16},
-          {"ComboBox6", 62},
-          {"ComboBox5", 65},
-          {"ComboBox7", 63},
-          {"ComboBox8", 66},
-          {"ComboBox9", 64},
-          {"ComboBox10", 67},
-          {"ComboBox11", 65},
-          {"ComboBox12", 68},
-          {"ComboBox13", 66},
-          {"ComboBox14", 69},
-          {"ComboBox15", 67},
-          {"ComboBox16", 70},
-          {"ComboBox17", 68},
-          {"ComboBox18", 71}},
+        {"Pirrow", "TPirrowNoteOn", testing::kEightNotesOnAllChannels,
          "F0 00 00 50 04 01 3C 40 7F 3D 41 3E 42 3F 43 40 44 41 45 42 46 43 47 F7",
          "{ Program the Pirrow to generate Note#60 of velocity 64, Note#61 of velocity 65, "
          "Note#62 of velocity 66, Note#63 of velocity 67, Note#64 of velocity 68, Note#65 of "

@@ -29,6 +29,13 @@ namespace corlinth::testing {
 
 using Items = std::vector<std::pair<std::string_view, int>>;
 
+// Notes 60 to 67 at velocities 64 to 71 on all channels: the Note-On dialog full.
+inline const Items kEightNotesOnAllChannels{
+    {"ComboBox1", 16},  {"ComboBox6", 62},  {"ComboBox5", 65},  {"ComboBox7", 63},
+    {"ComboBox8", 66},  {"ComboBox9", 64},  {"ComboBox10", 67}, {"ComboBox11", 65},
+    {"ComboBox12", 68}, {"ComboBox13", 66}, {"ComboBox14", 69}, {"ComboBox15", 67},
+    {"ComboBox16", 70}, {"ComboBox17", 68}, {"ComboBox18", 71}};
+
 inline const SettingForm& footswitchForm(std::string_view product, std::string_view window) {
     const FootswitchCatalogue* catalogue = footswitchCatalogue(product);
     EXPECT_NE(catalogue, nullptr) << product;
