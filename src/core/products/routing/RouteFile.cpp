@@ -62,7 +62,8 @@ class Reader {
 bool readSettingGroup(Reader& in, int& counter, RouteFileContents& contents) {
     const Byte delta = *in.next();
     counter -= (delta + 1) / 2;
-    if (counter <= 0 || !in.expect(kSettingStart)) {
+    // A first group with a delta of 0 would land above priority 10, where no slot is.
+    if (counter <= 0 || counter > kPriorityCount || !in.expect(kSettingStart)) {
         return false;
     }
     const Byte type = *in.next();

@@ -144,6 +144,7 @@ TEST(RouteFile, RefusesFilesThatFailACheck) {
              {"setting group not F0 0C", 28 + 2, 0x0B},
              {"wrong device", 28 + 6, 0x02},
              {"delta past priority 1", 28, 0x16},
+             {"delta 0 before the first group, above priority 10", 13, 0x00},
              {"no 02 before the header", 0, 0x03},
              {"header length 08", 6, 0x08},
              {"header not the header", 11, 0x01},
