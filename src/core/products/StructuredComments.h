@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/products/StructuredTexts.h"
+
 namespace corlinth {
 
 // The comments of a structured document (routing, velocity) and their one-step Undo. The
@@ -35,12 +37,5 @@ class StructuredComments {
 // The question asked before New, Open or closing a structured document, or nullopt when
 // nothing changed.
 std::optional<std::string_view> structuredChangePrompt(bool settingsChanged, bool commentsModified);
-
-namespace texts {
-inline constexpr std::string_view settingsChangedPrompt =
-    "The settings have changed. Do you want to save the changes?";
-inline constexpr std::string_view commentsChangedPrompt =
-    "The comments has changed. Do you want to save the changes?";
-}  // namespace texts
 
 }  // namespace corlinth

@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
+#include "core/products/ChannelList.h"
 #include "core/products/routing/RoutingTexts.h"
 
 namespace corlinth {
 namespace {
 
 constexpr int kChannelCount = 16;
-
-std::vector<std::string> channelNumbers() {
-    std::vector<std::string> items;
-    for (int channel = 1; channel <= kChannelCount; ++channel) {
-        items.push_back(std::to_string(channel));
-    }
-    return items;
-}
 
 }  // namespace
 
@@ -76,13 +69,11 @@ RouteSetting routeSettingForType(int dataType) {
 }
 
 std::vector<std::string> inputChannelItems() {
-    std::vector<std::string> items = channelNumbers();
-    items.emplace_back(texts::routing::allChannels);
-    return items;
+    return channelListItems(true);
 }
 
 std::vector<std::string> outputChannelItems(const RouteSetting& s) {
-    std::vector<std::string> items = channelNumbers();
+    std::vector<std::string> items = channelListItems(false);
     if (s.inputChannel == allChannelsValue && s.dataType != routetype::keyboardRange) {
         items.emplace_back(texts::routing::sameAsInput);
     }

@@ -71,7 +71,6 @@ inline constexpr std::string_view inputDataType = "Input Data Type:";
 inline constexpr std::string_view inputChannel = "Input MIDI Channel:";
 inline constexpr std::string_view outputSelect = "Output Select:";
 inline constexpr std::string_view outputChannel = "Output MIDI Channel:";
-inline constexpr std::string_view allChannels = "All";
 inline constexpr std::string_view sameAsInput = "All (same as input channel)";
 inline constexpr std::string_view noteRange = "Input Note Range:";
 inline constexpr std::string_view programRange = "Input Program Change Range:";
@@ -94,7 +93,6 @@ inline constexpr std::string_view singleToAllRefused =
 // The document window.
 inline constexpr std::string_view ignorePriority = " Ignore Priority (process all settings)";
 inline constexpr std::string_view settingsHeading = "SETTINGS:";
-inline constexpr std::string_view commentsHeading = "COMMENTS:";
 inline constexpr std::string_view highestPriority = "Highest Priority";
 inline constexpr std::string_view lowestPriority = "Lowest Priority";
 inline constexpr std::string_view notValidFile = "Not a valid Daskin file.";

@@ -43,7 +43,8 @@ class VelocityDocument {
     // also the index in the window's controller list.
     int ccNumber() const { return m_ccNumber; }
     int ccOffset() const { return m_ccOffset; }
-    int ccChannel() const { return m_ccChannel; }  // 0..15, or 16 for all channels
+    // 0..15, or 16 for all channels: the index in `channelListItems(true)`.
+    int ccChannel() const { return m_ccChannel; }
     void setCcNumber(int number);
     void setCcOffset(int offset);
     void setCcChannel(int channel);

@@ -44,8 +44,6 @@ inline constexpr std::string_view assignByController =
 inline constexpr std::string_view offsetBefore = "Add an offset of";
 inline constexpr std::string_view offsetAfter = "to the Control Change value";
 inline constexpr std::string_view ccChannel = "MIDI Channel:";
-inline constexpr std::string_view allChannels = "All";
-inline constexpr std::string_view commentsHeading = "COMMENTS:";
 inline constexpr std::string_view notValidFile = "Not a valid Ombrel file.";
 
 }  // namespace corlinth::texts::velocity
