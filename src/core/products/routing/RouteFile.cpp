@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/document/ByteReader.h"
 #include "core/document/MidiFileSkeleton.h"
 
 namespace corlinth {
@@ -19,47 +20,9 @@ bool isChannelByte(Byte b) {
     return b < 0x10 || b == 0x7F;
 }
 
-// A cursor that never reads past the end of the file.
-class Reader {
-  public:
-    Reader(std::span<const Byte> file, std::size_t pos, std::size_t end)
-        : m_file(file), m_pos(pos), m_end(end) {}
-
-    std::size_t remaining() const { return m_pos < m_end ? m_end - m_pos : 0; }
-    std::optional<Byte> peek() const {
-        return m_pos < m_end ? std::optional<Byte>(m_file[m_pos]) : std::nullopt;
-    }
-    std::optional<Byte> next() {
-        const std::optional<Byte> b = peek();
-        if (b) {
-            ++m_pos;
-        }
-        return b;
-    }
-    bool expect(Byte wanted) {
-        const std::optional<Byte> b = next();
-        return b && *b == wanted;
-    }
-    template <std::size_t N>
-    bool expect(const std::array<Byte, N>& wanted) {
-        return std::all_of(wanted.begin(), wanted.end(), [this](Byte b) { return expect(b); });
-    }
-    bool skip(std::size_t count) {
-        if (remaining() < count) {
-            return false;
-        }
-        m_pos += count;
-        return true;
-    }
-
-  private:
-    std::span<const Byte> m_file;
-    std::size_t m_pos;
-    std::size_t m_end;
-};
-
-// One 15-byte setting group; the counter is the priority the group lands on.
-bool readSettingGroup(Reader& in, int& counter, RouteFileContents& contents) {
+// One 15-byte setting group, which the caller has made sure is all there; the counter is
+// the priority the group lands on.
+bool readSettingGroup(ByteReader& in, int& counter, RouteFileContents& contents) {
     const Byte delta = *in.next();
     counter -= (delta + 1) / 2;
     // A first group with a delta of 0 would land above priority 10, where no slot is.
@@ -126,7 +89,7 @@ std::optional<RouteFileContents> readRouteFile(std::span<const Byte> file) {
 
     // Everything before the End of Track, which is checked on its own at the end.
     const std::size_t end = file.size() - kEndOfTrackSize;
-    Reader in(file, start->next, end);
+    ByteReader in(file, start->next, end);
     if (!in.expect(0x02)) {
         return std::nullopt;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/document/ByteReader.h"
 #include "core/document/MidiFileSkeleton.h"
 #include "core/products/velocity/UserCurve.h"
 #include "core/products/velocity/VelocityMessages.h"
@@ -23,48 +24,13 @@ void appendSysex(Bytes& file, const Bytes& message) {
     file.insert(file.end(), message.begin() + 1, message.end());
 }
 
-// A cursor that never reads past the end.
-class Reader {
-  public:
-    Reader(std::span<const Byte> file, std::size_t pos) : m_file(file), m_pos(pos) {}
-
-    bool atEnd() const { return m_pos >= m_file.size(); }
-    std::optional<Byte> peek() const {
-        return atEnd() ? std::nullopt : std::optional<Byte>(m_file[m_pos]);
-    }
-    std::optional<Byte> next() {
-        const std::optional<Byte> b = peek();
-        if (b) {
-            ++m_pos;
-        }
-        return b;
-    }
-    bool expect(Byte wanted) {
-        const std::optional<Byte> b = next();
-        return b && *b == wanted;
-    }
-    bool expect(std::initializer_list<Byte> wanted) {
-        return std::all_of(wanted.begin(), wanted.end(), [this](Byte b) { return expect(b); });
-    }
-    // A byte that passes `ok`, or nullopt.
-    template <typename Check>
-    std::optional<Byte> nextIf(Check ok) {
-        const std::optional<Byte> b = next();
-        return b && ok(*b) ? b : std::nullopt;
-    }
-
-  private:
-    std::span<const Byte> m_file;
-    std::size_t m_pos;
-};
-
 bool isData(Byte b) {
     return b < 0x80;
 }
 
 // The assignments and the control-change assignment, in this order, up to and including
 // the message that announces the user curve.
-bool readSettings(Reader& in, VelocityFileContents& contents) {
+bool readSettings(ByteReader& in, VelocityFileContents& contents) {
     std::size_t assignments = 0;
     bool controlChangeRead = false;
     for (;;) {
@@ -111,7 +77,7 @@ bool readSettings(Reader& in, VelocityFileContents& contents) {
 // The user curve's control changes (control change 0 on channel 1, the first with its
 // status byte, the rest in running status or with the status repeated), an optional
 // sustain-off, and End of Track, which must end the file.
-bool readCurve(Reader& in, VelocityFileContents& contents) {
+bool readCurve(ByteReader& in, VelocityFileContents& contents) {
     if (!in.expect({kDelta, kControlChange, 0x00})) {
         return false;
     }
@@ -197,14 +163,14 @@ std::optional<VelocityFileContents> readVelocityFile(std::span<const Byte> file)
     }
     VelocityFileContents contents;
     contents.comments = start->comments;
-    Reader in(file, start->next);
+    ByteReader in(file, start->next);
     if (!in.expect(kDelta)) {
         return std::nullopt;
     }
     // Older files go straight to the start message; newer ones have the leading controller
     // events, each four bytes with the next event's delta.
     while (in.peek() == kControlChange) {
-        if (!in.next() || !in.next() || !in.next() || !in.next()) {
+        if (!in.skip(4)) {
             return std::nullopt;
         }
     }
