@@ -55,8 +55,8 @@ bool readSettingGroup(ByteReader& in, int& counter, RouteFileContents& contents)
 }  // namespace
 
 Bytes writeRouteFile(const RouteFileContents& contents) {
-    Bytes file = midifile::head();
-    midifile::appendTextEvent(file, midifile::commentsToFileBytes(contents.comments));
+    Bytes file = midiFileHead(0);
+    midiFile::appendTextEvent(file, midiFile::commentsToFileBytes(contents.comments));
     file.insert(file.end(), kSustainOff.begin(), kSustainOff.end());
     const Bytes header = routeHeaderMessage(contents.ignorePriority);
     file.insert(file.end(), {0x02, 0xF0, static_cast<Byte>(header.size() - 1)});
@@ -73,14 +73,14 @@ Bytes writeRouteFile(const RouteFileContents& contents) {
         file.insert(file.end(), message->begin() + 1, message->end());
         delta = 2;
     }
-    midifile::appendEndOfTrack(file);
-    midifile::setTrackLength(file);
+    file.insert(file.end(), midiFile::endOfTrack.begin(), midiFile::endOfTrack.end());
+    midiFile::setTrackLength(file);
     return file;
 }
 
 std::optional<RouteFileContents> readRouteFile(std::span<const Byte> file) {
-    const std::optional<midifile::StructuredFileStart> start =
-        midifile::readStructuredFileStart(file);
+    const std::optional<midiFile::StructuredFileStart> start =
+        midiFile::readStructuredFileStart(file);
     if (!start || file.size() - start->next < kEndOfTrackSize) {
         return std::nullopt;
     }

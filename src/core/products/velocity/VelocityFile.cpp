@@ -127,8 +127,8 @@ bool readCurve(ByteReader& in, VelocityFileContents& contents) {
 }  // namespace
 
 Bytes writeVelocityFile(const VelocityFileContents& contents) {
-    Bytes file = midifile::head();
-    midifile::appendTextEvent(file, midifile::commentsToFileBytes(contents.comments));
+    Bytes file = midiFileHead(0);
+    midiFile::appendTextEvent(file, midiFile::commentsToFileBytes(contents.comments));
     for (const auto& [controller, value] : kLeadingControllers) {
         file.insert(file.end(), {kDelta, kControlChange, controller, value});
     }
@@ -150,14 +150,14 @@ Bytes writeVelocityFile(const VelocityFileContents& contents) {
         file.insert(file.end(), {kDelta, 0x00, static_cast<Byte>(contents.userCurve[input])});
     }
     file.insert(file.end(), {kDelta, kControlChange, 0x40, 0x00});
-    midifile::appendEndOfTrack(file);
-    midifile::setTrackLength(file);
+    file.insert(file.end(), midiFile::endOfTrack.begin(), midiFile::endOfTrack.end());
+    midiFile::setTrackLength(file);
     return file;
 }
 
 std::optional<VelocityFileContents> readVelocityFile(std::span<const Byte> file) {
-    const std::optional<midifile::StructuredFileStart> start =
-        midifile::readStructuredFileStart(file);
+    const std::optional<midiFile::StructuredFileStart> start =
+        midiFile::readStructuredFileStart(file);
     if (!start) {
         return std::nullopt;
     }

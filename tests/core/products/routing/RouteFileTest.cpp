@@ -171,7 +171,7 @@ TEST(RouteFile, RefusesShortAndOverlongFiles) {
     EXPECT_FALSE(readRouteFile(longer));
 
     // A comment whose length runs past the end of the file.
-    Bytes comment = midifile::head();
+    Bytes comment = midiFileHead(0);
     comment.insert(comment.end(), {0x00, 0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F, 0x41});
     EXPECT_FALSE(readRouteFile(comment));
 }
@@ -204,7 +204,7 @@ TEST(RouteFile, AcceptsWhatTheFormatAllows) {
     EXPECT_EQ(odd->byPriority[4].dataType, 1);
 
     // Zero bytes before the comments, any meta type, CR bytes dropped, LF starting lines.
-    Bytes comments = midifile::head();
+    Bytes comments = midiFileHead(0);
     comments.insert(comments.end(), {0x00, 0x00, 0xFF, 0x7F, 0x05, 'a', '\r', '\n', '\n', 'b'});
     comments.insert(comments.end(), file.begin() + 69, file.end());
     const std::optional<RouteFileContents> read = readRouteFile(comments);

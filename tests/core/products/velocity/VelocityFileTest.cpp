@@ -19,7 +19,7 @@ std::uint32_t trackLength(const Bytes& file) {
 
 // A file of the shared head and the events written out in hexadecimal.
 Bytes fromEvents(const std::string& events) {
-    Bytes file = midifile::head();
+    Bytes file = midiFileHead(0);
     const Bytes body = parseLine(events);
     file.insert(file.end(), body.begin(), body.end());
     return file;
@@ -45,7 +45,7 @@ TEST(VelocityFile, WritesTheWholeFile) {
     Bytes expected =
         fromEvents(std::string(kControllers) + kStart + "02 F0 08 00 00 50 09 01 21 00 F7 " +
                    kCurveFollows + straightCurve() + kEnd);
-    midifile::setTrackLength(expected);
+    midiFile::setTrackLength(expected);
     EXPECT_EQ(hexLine(file), hexLine(expected));
     EXPECT_EQ(trackLength(file), 475u + 11);
     EXPECT_EQ(file.size(), trackLength(file) + 22);
