@@ -44,8 +44,8 @@ std::string channelKindText(int low, int high) {
     if (low == 0 && high == channelKindCount - 1) {
         return std::string(texts::routing::allChannelMessages);
     }
-    // Three or four kinds would make the list too long for its row with the long names;
-    // six kinds never get here, and two or fewer fit.
+    // Four or five kinds would not fit the list's row with the long names; up to three do,
+    // and all six read "All Channel Messages".
     const int span = high - low;
     const bool shortNames = span == 3 || span == 4;
     return kindList(shortNames
