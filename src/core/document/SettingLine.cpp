@@ -38,7 +38,19 @@ int hexDigitValue(char32_t c) {
     return v > 15 ? 15 : static_cast<int>(v);
 }
 
+namespace {
+
+Byte hexPair(char32_t first, char32_t second) {
+    return static_cast<Byte>(16 * hexDigitValue(first) + hexDigitValue(second));
+}
+
+}  // namespace
+
 Bytes parseLine(std::string_view lineUtf8) {
+    return parseLineWith(lineUtf8, &hexPair);
+}
+
+Bytes parseLineWith(std::string_view lineUtf8, PairValue pairValue) {
     // The rule works on characters, so a non-ASCII character counts once, as it does on screen.
     const std::u32string line = utf8ToCodePoints(lineUtf8);
     Bytes bytes;
@@ -52,7 +64,7 @@ Bytes parseLine(std::string_view lineUtf8) {
             break;
         }
         if (c1 != U' ' && c2 != U' ' && !isCommentStart(c2) && c2 != U'\r') {
-            bytes.push_back(static_cast<Byte>(16 * hexDigitValue(c1) + hexDigitValue(c2)));
+            bytes.push_back(pairValue(c1, c2));
         }
     }
     return bytes;

@@ -24,4 +24,9 @@ int hexDigitValue(char32_t c);
 // A run of three digits ABC yields AB and BC; a digit standing alone yields nothing.
 Bytes parseLine(std::string_view lineUtf8);
 
+// The same walk over the pairs with another reading of a pair, for units whose lines hold
+// placeholders; parseLine reads a pair as 16 x hexDigitValue(first) + hexDigitValue(second).
+using PairValue = Byte (*)(char32_t first, char32_t second);
+Bytes parseLineWith(std::string_view lineUtf8, PairValue pairValue);
+
 }  // namespace corlinth

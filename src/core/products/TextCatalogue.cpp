@@ -1,6 +1,7 @@
 #include "core/products/TextCatalogue.h"
 
 #include "core/products/footswitch/FootswitchCatalogue.h"
+#include "core/products/rule/RuleCatalogue.h"
 
 namespace corlinth {
 
@@ -8,6 +9,9 @@ const TextCatalogue* textCatalogue(std::string_view productName) {
     // Each product family adds its products here as its catalogue is built.
     if (const TextCatalogue* footswitch = footswitchCatalogue(productName)) {
         return footswitch;
+    }
+    if (const TextCatalogue* rule = ruleCatalogue(productName)) {
+        return rule;
     }
     return nullptr;
 }
