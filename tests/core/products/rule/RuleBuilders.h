@@ -1,8 +1,55 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
+#include "core/products/rule/RuleEncoder.h"
 #include "core/products/rule/RuleSetting.h"
+
+namespace corlinth {
+
+// Readable failures: lines as text, settings field by field.
+inline void PrintTo(const RuleLines& lines, std::ostream* os) {
+    *os << "[" << lines.messageLine << " | " << lines.firstEventLine << " | "
+        << lines.secondEventLine << "]";
+}
+
+inline void PrintTo(const ValueSource& v, std::ostream* os) {
+    static const char* kinds[] = {"X", "Y", "V", "F"};
+    *os << kinds[static_cast<int>(v.kind)] << v.number;
+    if (v.range.on || v.range.low != 0 || v.range.high != 127) {
+        *os << (v.range.on ? "[" : "(") << v.range.low << ".." << v.range.high
+            << (v.range.on ? "]" : ")");
+    }
+}
+
+inline void PrintTo(const EventSpec& e, std::ostream* os) {
+    *os << "type " << static_cast<int>(e.type) << " ch " << e.channel << " x ";
+    PrintTo(e.x, os);
+    *os << " y ";
+    PrintTo(e.y, os);
+    if (!e.sysex.empty()) {
+        *os << " '" << e.sysex << "'";
+    }
+}
+
+inline void PrintTo(const RuleSetting& s, std::ostream* os) {
+    *os << "#" << s.settingNumber << " f" << static_cast<int>(s.function)
+        << (s.powerUpOff ? " off" : "") << (s.stopAfter ? " stop" : "") << " in {";
+    PrintTo(s.input, os);
+    *os << "} out {";
+    PrintTo(s.output, os);
+    *os << "} seq " << s.sequence.start << "/" << s.sequence.eventsPerStep << "/"
+        << s.sequence.steps << "/" << static_cast<int>(s.sequence.jump) << s.sequence.jumpStep
+        << "/" << static_cast<int>(s.sequence.atEnd) << " sw " << s.switching.target << "/"
+        << static_cast<int>(s.switching.inRangeAction)
+        << static_cast<int>(s.switching.outOfRangeAction) << " store " << s.store.storeX << "/"
+        << s.store.storeY << " " << s.store.scaleX.on << s.store.scaleX.low << ".."
+        << s.store.scaleX.high << " " << s.store.scaleY.on << s.store.scaleY.low << ".."
+        << s.store.scaleY.high;
+}
+
+}  // namespace corlinth
 
 // Short ways of writing rule settings in tables of cases.
 namespace corlinth::rulebuild {
