@@ -1,11 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/document/Bytes.h"
 
 namespace corlinth {
 

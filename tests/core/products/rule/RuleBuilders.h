@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/document/SettingLine.h"
 #include "core/products/rule/RuleEncoder.h"
 #include "core/products/rule/RuleSetting.h"
 
@@ -47,6 +48,19 @@ inline void PrintTo(const RuleSetting& s, std::ostream* os) {
         << s.store.storeY << " " << s.store.scaleX.on << s.store.scaleX.low << ".."
         << s.store.scaleX.high << " " << s.store.scaleY.on << s.store.scaleY.low << ".."
         << s.store.scaleY.high;
+}
+
+// An entry as the editor hands it to the dialog: each line converted by the line parser.
+inline ParsedSetting entryOf(const RuleLines& lines) {
+    ParsedSetting entry;
+    entry.bytes = parseLine(lines.messageLine);
+    for (const std::string& line : {lines.firstEventLine, lines.secondEventLine}) {
+        if (!line.empty()) {
+            entry.eventLines.push_back(line);
+            entry.eventBytes.push_back(parseLine(line));
+        }
+    }
+    return entry;
 }
 
 }  // namespace corlinth

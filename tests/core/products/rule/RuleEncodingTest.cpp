@@ -21,19 +21,7 @@ std::string forUnit(const RuleProfile& profile, std::string line) {
     return line;
 }
 
-ParsedSetting entryOf(const RuleLines& lines) {
-    ParsedSetting entry;
-    entry.bytes = parseLine(lines.messageLine);
-    for (const std::string& line : {lines.firstEventLine, lines.secondEventLine}) {
-        if (!line.empty()) {
-            entry.eventLines.push_back(line);
-            entry.eventBytes.push_back(parseLine(line));
-        }
-    }
-    return entry;
-}
-
-struct ExampleCase {
+struct LinesCase {
     const char* what;
     RuleSetting setting;
     const char* message;
@@ -42,8 +30,8 @@ struct ExampleCase {
 };
 
 // The settings of the example documents shipped with the program.
-const std::vector<ExampleCase>& examples() {
-    static const std::vector<ExampleCase> cases{
+const std::vector<LinesCase>& examples() {
+    static const std::vector<LinesCase> cases{
         {"filter Control Change #7 on channel 1", filter(ev(Control, 1, F(7), AY())),
          "F0 00 00 50 29 01 00 01 03 00 7F F7", "B0 07 00", ""},
         {"filter all incoming events", filter(ev(AllEvents)), "F0 00 00 50 29 01 00 7F F7", "", ""},
@@ -90,7 +78,7 @@ class RuleExamples : public ::testing::TestWithParam<const RuleProfile*> {};
 
 TEST_P(RuleExamples, EncodeToTheirLinesAndDecodeBack) {
     const RuleProfile& profile = *GetParam();
-    for (const ExampleCase& c : examples()) {
+    for (const LinesCase& c : examples()) {
         SCOPED_TRACE(c.what);
         const RuleLines lines = encodeRule(profile, c.setting);
         EXPECT_EQ(lines.messageLine, forUnit(profile, c.message));
@@ -107,16 +95,8 @@ INSTANTIATE_TEST_SUITE_P(BothUnits, RuleExamples,
                          ::testing::Values(&vantrelProfile(), &sodrinProfile()),
                          [](const auto& info) { return std::string(info.param->productName); });
 
-struct EncodingCase {
-    const char* what;
-    RuleSetting setting;
-    const char* message;
-    const char* firstEvent;
-    const char* secondEvent;
-};
-
 TEST(RuleEncoding, FlagsChannelsPrefixesAndRanges) {
-    const std::vector<EncodingCase> cases{
+    const std::vector<LinesCase> cases{
         {"a map to the same channel takes the incoming channel",
          map(ev(NoteOn, 3, AX(), AY()), ev(NoteOn, 0, AX(), AY())),
          "F0 00 00 50 29 02 00 00 02 00 7F 01 03 00 7F 02 02 00 7F 03 03 00 7F F7", "92 00 00",
@@ -197,7 +177,7 @@ TEST(RuleEncoding, FlagsChannelsPrefixesAndRanges) {
         {"events without values", trigger(ev(Control, 1, F(1), AY()), ev(Clock)),
          "F0 00 00 50 29 03 00 01 03 00 7F F7", "B0 01 00", "F8"},
     };
-    for (const EncodingCase& c : cases) {
+    for (const LinesCase& c : cases) {
         SCOPED_TRACE(c.what);
         const RuleLines lines = encodeRule(vantrelProfile(), c.setting);
         EXPECT_EQ(lines.messageLine, c.message);

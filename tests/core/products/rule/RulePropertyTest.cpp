@@ -162,18 +162,6 @@ class SettingGenerator {
     std::mt19937 m_rng;
 };
 
-ParsedSetting entryOf(const RuleLines& lines) {
-    ParsedSetting entry;
-    entry.bytes = parseLine(lines.messageLine);
-    for (const std::string& line : {lines.firstEventLine, lines.secondEventLine}) {
-        if (!line.empty()) {
-            entry.eventLines.push_back(line);
-            entry.eventBytes.push_back(parseLine(line));
-        }
-    }
-    return entry;
-}
-
 class RuleRoundTrip : public ::testing::TestWithParam<const RuleProfile*> {};
 
 TEST_P(RuleRoundTrip, EncodingDecodingAndEncodingAgainGivesTheSameLines) {
