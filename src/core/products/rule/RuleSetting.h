@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace corlinth {
 
 // The functions of a rule unit's setting, in the order of the dialog's "Function:" list.
