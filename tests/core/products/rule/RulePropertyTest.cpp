@@ -8,6 +8,7 @@
 #include "core/document/SettingLine.h"
 #include "core/products/rule/RuleComment.h"
 #include "core/products/rule/RuleDecoder.h"
+#include "core/products/rule/RuleDialogChoices.h"
 #include "core/products/rule/RuleEncoder.h"
 
 namespace corlinth {
@@ -180,6 +181,11 @@ TEST_P(RuleRoundTrip, EncodingDecodingAndEncodingAgainGivesTheSameLines) {
         const RuleSetting c = canonical(s);
         ASSERT_EQ(encodeRule(profile, c), lines) << i;
         ASSERT_EQ(ruleComment(c), ruleComment(s)) << i;
+        // The dialog, preset from the entry and closed with OK, writes the entry again.
+        RuleDialogChoices choices = defaultRuleChoices();
+        applyDecoded(choices, *decoded);
+        ASSERT_EQ(encodeRule(profile, ruleSettingOf(choices)), lines)
+            << i << ": " << ::testing::PrintToString(*decoded);
     }
 }
 
