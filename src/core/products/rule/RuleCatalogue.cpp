@@ -54,17 +54,11 @@ const RuleCatalogue& sodrinCatalogue() {
 }
 
 const RuleCatalogue* ruleCatalogue(std::string_view productName) {
-    if (productName == vantrelProfile().productName) {
-        return &vantrelCatalogue();
+    const RuleProfile* profile = ruleProfile(productName);
+    if (profile == nullptr) {
+        return nullptr;
     }
-    if (productName == sodrinProfile().productName) {
-        return &sodrinCatalogue();
-    }
-    return nullptr;
-}
-
-std::string clearAllLine(const RuleProfile& profile) {
-    return hexLine({0xF0, 0x00, 0x00, 0x50, profile.deviceId, 0x00, 0xF7});
+    return profile == &vantrelProfile() ? &vantrelCatalogue() : &sodrinCatalogue();
 }
 
 }  // namespace corlinth

@@ -34,11 +34,6 @@ const RuleCatalogue& sodrinCatalogue();
 // The catalogue of a rule unit by its display name; nullptr for every other product.
 const RuleCatalogue* ruleCatalogue(std::string_view productName);
 
-// The lines of a new document: the clear-all message (bold) and its comment.
-std::string clearAllLine(const RuleProfile& profile);
-inline constexpr std::string_view kClearAllComment =
-    "{ Clear All Settings - allow all MIDI events not specified below to pass through unchanged }";
-
 // A line as it is sent: pairs of characters as for any line, but a pair that begins with X, Y or
 // V is a placeholder and goes out as 00.
 Bytes ruleBytesForSending(std::string_view line);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/products/common/MidiLists.h"
+
 namespace corlinth {
 
 EventGroup firstGroup(RuleFunction function) {
@@ -167,14 +169,30 @@ std::span<const ControllerChange> ruleControllerChanges() {
     return kChanges;
 }
 
-std::vector<std::string> ruleControllerItems(std::span<const std::string> sharedControllerItems) {
-    std::vector<std::string> items(sharedControllerItems.begin(), sharedControllerItems.end());
-    for (const ControllerChange& change : ruleControllerChanges()) {
-        if (static_cast<std::size_t>(change.number) < items.size()) {
-            items[static_cast<std::size_t>(change.number)] = change.item;
+const std::vector<std::string>& ruleControllerItems() {
+    static const std::vector<std::string> items = [] {
+        std::vector<std::string> list = controllerItems();
+        for (const ControllerChange& change : ruleControllerChanges()) {
+            list.at(static_cast<std::size_t>(change.number)) = change.item;
         }
-    }
+        return list;
+    }();
     return items;
+}
+
+const std::vector<std::string>& valueListItems(ValueList list) {
+    static const std::vector<std::string> velocities = noteOnVelocityItems();
+    switch (list) {
+        case ValueList::Notes:
+            return noteItems();
+        case ValueList::Controllers:
+            return ruleControllerItems();
+        case ValueList::NoteOnVelocities:
+            return velocities;
+        case ValueList::Numbers:
+            break;
+    }
+    return valueItems();
 }
 
 std::vector<std::string> settingNumberItems(const RuleProfile& profile) {

@@ -61,7 +61,10 @@ struct ControllerChange {
     std::string_view item;
 };
 std::span<const ControllerChange> ruleControllerChanges();
-std::vector<std::string> ruleControllerItems(std::span<const std::string> sharedControllerItems);
+const std::vector<std::string>& ruleControllerItems();
+// The values a field lists after its leading items: the shared note and number lists, the rule
+// units' controller list, or the velocities with "0 (Note-off)".
+const std::vector<std::string>& valueListItems(ValueList list);
 
 namespace ruletext {
 inline constexpr std::array<std::string_view, kRuleFunctionCount> functions{

@@ -14,11 +14,6 @@ constexpr RuleProfile kVantrel{
     "Use XX for value X, YY for value Y, V1 - V8 for variables 1 - 8",
     "Use V1 - V8 for variables 1 - 8",
     "Last step in the sequence cannot be higher than setting #64.",
-    "Program the Vantrel...",
-    "Vantrel Corlinth Help...",
-    "Vantrel Settings.rtf",
-    "Vantrel Settings.mid",
-    10,
 };
 
 constexpr RuleProfile kSodrin{
@@ -32,11 +27,6 @@ constexpr RuleProfile kSodrin{
     "Use XX for value X, YY for value Y, V1 for variable 1, V2 for variable 2",
     "Use V1 for variable 1, V2 for variable 2",
     "Last step in the sequence cannot begin higher than setting #64.",
-    "Program the Sodrin ...",
-    "Sodrin Corlinth Help...",
-    "Sodrin Settings.rtf",
-    "Sodrin Settings.mid",
-    1000,
 };
 
 }  // namespace

@@ -6,7 +6,8 @@
 namespace corlinth {
 
 // What tells the two rule units apart. Everything else about them (the functions, the message
-// layout, the comments, the decoding) is one implementation.
+// layout, the comments, the decoding) is one implementation. The editor's own differences (the
+// new document, the export delay) are in its editor profile.
 struct RuleProfile {
     std::string_view productName;  // "Vantrel"
     std::uint8_t deviceId;
@@ -19,12 +20,6 @@ struct RuleProfile {
     std::string_view sysexHintAll;        // XX, YY and variables allowed
     std::string_view sysexHintVariables;  // variables only
     std::string_view sequenceTooHighWarning;
-
-    std::string_view programMenuItem;
-    std::string_view helpMenuItem;
-    std::string_view settingsFileName;  // default name on Save As
-    std::string_view midiFileName;      // default name of the exported MIDI file
-    int exportDelayMs;                  // between "Generate Standard MIDI File..." and the export
 };
 
 // A sequence may reach further than the dialog can address: its last step may begin at 64.

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/products/common/SysexEntry.h"
+
 namespace corlinth {
 
 SysexPermissions sysexPermissions(SysexField field) {
@@ -35,24 +37,6 @@ std::string_view sysexHint(const RuleProfile& profile, SysexPermissions permissi
 
 namespace {
 
-std::string normalise(std::string_view entry) {
-    std::string out;
-    for (const char raw : entry) {
-        char c = raw >= 'a' && raw <= 'z' ? static_cast<char>(raw - 'a' + 'A') : raw;
-        if (c == 'O') {
-            c = '0';
-        }
-        if (c == ' ' && !out.empty() && out.back() == ' ') {
-            continue;
-        }
-        out.push_back(c);
-    }
-    while (!out.empty() && out.back() == ' ') {
-        out.pop_back();
-    }
-    return out;
-}
-
 bool isHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
 }
@@ -69,7 +53,9 @@ struct Findings {
 Findings scan(const RuleProfile& profile, const std::string& e, bool outgoing) {
     Findings f;
     const std::size_t n = e.size();
-    if (n <= 7 || e[0] != 'F' || e[1] != '0' || e[n - 2] != 'F' || e[n - 1] != '7') {
+    // Besides F0 first and F7 last, the last byte must stand on its own after a blank.
+    if (n <= 7 || e[0] != 'F' || e[1] != '0' || e[n - 2] != 'F' || e[n - 1] != '7' ||
+        e[n - 3] != ' ') {
         f.malformed = true;
     }
     const char lastVariable = static_cast<char>('0' + profile.variableCount);
@@ -119,7 +105,7 @@ Findings scan(const RuleProfile& profile, const std::string& e, bool outgoing) {
 
 SysexTestResult systest(const RuleProfile& profile, std::string_view entry,
                         SysexPermissions permissions) {
-    SysexTestResult result{normalise(entry), {}};
+    SysexTestResult result{normaliseSysexEntry(entry), {}};
     const std::string& e = result.normalised;
     if (e.size() >= 96) {
         result.warning = sysextext::tooLong;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "RuleBuilders.h"
+#include "core/products/common/MidiLists.h"
 #include "core/products/rule/RuleComment.h"
 #include "core/products/rule/RuleDecoder.h"
 #include "core/products/rule/RuleDialogView.h"
@@ -735,7 +736,6 @@ TEST(RuleDialogTexts, ValueFieldsListTheUnitsVariables) {
         }
     }
     EXPECT_EQ(sourceOfItem(sodrinProfile(), EventGroup::TriggerOutput, true, 2), F(0));
-    EXPECT_EQ(noteOnVelocityItems()[0], "0 (Note-off)");
     EXPECT_EQ(noteOnVelocityItems()[127], "127");
     EXPECT_EQ(channelItems(EventGroup::StoreInput).back(), "all");
     EXPECT_EQ(channelItems(EventGroup::SequenceEvent).back(), "same");
@@ -746,21 +746,26 @@ TEST(RuleDialogTexts, ValueFieldsListTheUnitsVariables) {
 }
 
 TEST(RuleDialogTexts, TheControllerListWithTheRuleUnitsChanges) {
-    std::vector<std::string> shared;
-    for (int n = 0; n < 128; ++n) {
-        shared.push_back(std::to_string(n) + " - shared");
-    }
-    const std::vector<std::string> items = ruleControllerItems(shared);
+    const std::vector<std::string>& shared = controllerItems();
+    const std::vector<std::string>& items = valueListItems(ValueList::Controllers);
     ASSERT_EQ(items.size(), 128u);
     EXPECT_EQ(items[7], "7 - Channel Volume ");
+    EXPECT_EQ(items[75], "75 - Sound Controller 6 (default: Decay Time)");
     EXPECT_EQ(items[79], "79 - Sound Controller 10 (default undefined)");
+    EXPECT_EQ(items[91], "91 - Effects 1 Depth (default: Reverb Send Level)");
     EXPECT_EQ(items[93], "93 - Effects 3 Depth (default: Chorus Send Level)");
+    EXPECT_EQ(items[124], "124 - Omni Mode Off (+ all notes off)");
     EXPECT_EQ(items[127], "127 - Poly Mode On (+ mono off + all notes off)");
-    int changed = 0;
+    std::vector<int> changed;
     for (int n = 0; n < 128; ++n) {
-        changed += items[static_cast<std::size_t>(n)] != shared[static_cast<std::size_t>(n)];
+        if (items[static_cast<std::size_t>(n)] != shared[static_cast<std::size_t>(n)]) {
+            changed.push_back(n);
+        }
     }
-    EXPECT_EQ(changed, 12);
+    EXPECT_EQ(changed, (std::vector<int>{7, 75, 76, 77, 78, 79, 91, 93, 124, 125, 126, 127}));
+    EXPECT_EQ(valueListItems(ValueList::Notes)[60], "60  - middle C");
+    EXPECT_EQ(valueListItems(ValueList::NoteOnVelocities)[0], "0 (Note-off)");
+    EXPECT_EQ(valueListItems(ValueList::Numbers)[0], "0");
 }
 
 }  // namespace
