@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzLines.h"
 #include "core/document/SettingLine.h"
 #include "core/products/rule/RuleDecoder.h"
 #include "core/products/rule/RuleEncoder.h"
@@ -11,14 +12,7 @@
 // The bytes as an entry of a rule document: a message line and up to two event lines. Whatever
 // the decoder makes of it, the setting it gives must come back unchanged through its own lines.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < size && lines.size() <= 3; ++i) {
-        if (data[i] == '\n') {
-            lines.emplace_back();
-        } else {
-            lines.back().push_back(static_cast<char>(data[i]));
-        }
-    }
+    const std::vector<std::string> lines = fuzzLines(data, size);
     corlinth::ParsedSetting entry;
     entry.bytes = corlinth::parseLine(lines[0]);
     for (std::size_t i = 1; i < lines.size() && i <= 2; ++i) {

@@ -40,6 +40,7 @@ struct ValueFieldSpec {
     bool present = false;
     std::string_view caption;
     ValueList list = ValueList::Numbers;
+    bool operator==(const ValueFieldSpec&) const = default;
 };
 ValueFieldSpec valueField(EventType type, bool first);
 
