@@ -1,5 +1,6 @@
 #include "core/products/TextCatalogue.h"
 
+#include "core/products/controller/ControllerCatalogue.h"
 #include "core/products/footswitch/FootswitchCatalogue.h"
 #include "core/products/rule/RuleCatalogue.h"
 
@@ -12,6 +13,9 @@ const TextCatalogue* textCatalogue(std::string_view productName) {
     }
     if (const TextCatalogue* rule = ruleCatalogue(productName)) {
         return rule;
+    }
+    if (const TextCatalogue* controller = controllerCatalogue(productName)) {
+        return controller;
     }
     return nullptr;
 }

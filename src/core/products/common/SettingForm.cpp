@@ -16,6 +16,22 @@ const FieldChoice& FormChoices::at(std::string_view name) const {
     return const_cast<FormChoices&>(*this).at(name);
 }
 
+int FormChoices::keptValue(std::string_view name) const {
+    const auto found = kept.find(name);
+    if (found == kept.end()) {
+        throw std::out_of_range("nothing kept as " + std::string(name));
+    }
+    return found->second;
+}
+
+void FormChoices::keep(std::string_view name, int value) {
+    const auto found = kept.find(name);
+    if (found == kept.end()) {
+        throw std::out_of_range("nothing kept as " + std::string(name));
+    }
+    found->second = value;
+}
+
 const FormField* SettingForm::field(std::string_view name) const {
     for (const FormField& f : fields) {
         if (f.name == name) {
@@ -37,6 +53,9 @@ FormChoices defaultChoices(const SettingForm& form) {
             choice.selected.assign(f.items.size(), false);
         }
         choices.fields.emplace(f.name, std::move(choice));
+    }
+    for (const auto& [name, value] : form.kept) {
+        choices.kept.emplace(name, value);
     }
     return choices;
 }
@@ -62,6 +81,16 @@ void decodeSetting(const SettingForm& form, const ParsedSetting& setting, FormCh
     if (form.decode) {
         form.decode(setting, choices);
     }
+}
+
+std::optional<PopupRequest> popupRequest(const SettingForm& form, const FormChoices& choices,
+                                         std::string_view event) {
+    return form.opensPopup ? form.opensPopup(choices, event) : std::nullopt;
+}
+
+AfterPopup completePopup(const SettingForm& form, FormChoices& choices, int pendingAction,
+                         const std::optional<std::string>& entry) {
+    return form.popupClosed ? form.popupClosed(choices, pendingAction, entry) : AfterPopup::Stay;
 }
 
 }  // namespace corlinth

@@ -2,8 +2,10 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/document/SettingHandover.h"
@@ -50,6 +52,10 @@ struct FieldChoice {
 
 struct FormChoices {
     std::map<std::string, FieldChoice, std::less<>> fields;
+    // What a dialog's rules remember between events and no control shows (the type chosen
+    // before a popup opened, where a varying byte stands), by name; started from the form's
+    // `kept`.
+    std::map<std::string, int, std::less<>> kept;
 
     // Unknown names are a programming error and throw std::out_of_range.
     FieldChoice& at(std::string_view name);
@@ -58,9 +64,40 @@ struct FormChoices {
     void setItem(std::string_view name, int item) { at(name).item = item; }
     const std::string& text(std::string_view name) const { return at(name).text; }
     void setText(std::string_view name, std::string text) { at(name).text = std::move(text); }
+    // Unknown names throw std::out_of_range, as for the fields.
+    int keptValue(std::string_view name) const;
+    void keep(std::string_view name, int value);
 
     bool operator==(const FormChoices&) const = default;
 };
+
+// An entry popup described as data: a window with one text field, OK and Cancel, in which the
+// user types what a dialog's text field is to hold.
+struct EntryPopupForm {
+    std::string windowName;          // "TGavrelSysPop"; empty when the dialog has no popup
+    std::string caption;             // the window title
+    std::vector<std::string> lines;  // the prompt and hints around the field
+    // The popup's OK: normalises the text in place and answers the warning to show, or an
+    // empty text when the entry is good and the popup may close with it.
+    std::function<std::string(std::string& text)> check;
+};
+
+// The entry popup a dialog opens: the field it fills, the editor's pending action while it is
+// shown (4 when the dialog opened it by itself, 5 for a click, as each dialog defines), and the
+// text the popup starts with.
+struct PopupRequest {
+    std::string field;
+    int pendingAction = 4;
+    std::string entryText;
+
+    bool operator==(const PopupRequest&) const = default;
+};
+
+// What a dialog does when its popup has closed and the editor continues the pending action.
+enum class AfterPopup { Stay, Close };
+
+// The event name of a dialog becoming active (other events are named by their control).
+inline constexpr std::string_view kFormActivated = "FormActivate";
 
 struct SettingForm {
     std::string windowName;  // "TPirrowNoteOn"
@@ -79,6 +116,21 @@ struct SettingForm {
     // Edit Setting: the choices that the setting under the caret carries; the others stay.
     std::function<void(const ParsedSetting&, FormChoices&)> decode;
 
+    // The remembered values and where they start.
+    std::vector<std::pair<std::string, int>> kept;
+    // The popup that fills a text field of this dialog (the field's `entryPopup`).
+    EntryPopupForm popup;
+    // Whether an event opens the popup: `event` is the list the user changed (after `changed`
+    // ran), the text field clicked, or kFormActivated. The dialog hides itself while the popup
+    // is shown.
+    std::function<std::optional<PopupRequest>(const FormChoices&, std::string_view event)>
+        opensPopup;
+    // The editor's `mainjump` for the popup's pending action: the entry the popup accepted, or
+    // nullopt after Cancel.
+    std::function<AfterPopup(FormChoices&, int pendingAction,
+                             const std::optional<std::string>& entry)>
+        popupClosed;
+
     const FormField* field(std::string_view name) const;
 };
 
@@ -88,5 +140,9 @@ std::vector<bool> visibleFields(const SettingForm& form, const FormChoices& choi
 void applyChange(const SettingForm& form, FormChoices& choices, std::string_view changedField);
 SettingHandover encodeSetting(const SettingForm& form, const FormChoices& choices);
 void decodeSetting(const SettingForm& form, const ParsedSetting& setting, FormChoices& choices);
+std::optional<PopupRequest> popupRequest(const SettingForm& form, const FormChoices& choices,
+                                         std::string_view event);
+AfterPopup completePopup(const SettingForm& form, FormChoices& choices, int pendingAction,
+                         const std::optional<std::string>& entry);
 
 }  // namespace corlinth

@@ -138,7 +138,7 @@ TEST(FootswitchCatalogue, DialogsAreTheProductsWindows) {
             std::find(record->companionWindows.begin(), record->companionWindows.end(), popup),
             record->companionWindows.end());
     }
-    EXPECT_EQ(textCatalogue("Gavrel"), nullptr);
+    EXPECT_EQ(textCatalogue("Daskin"), nullptr);
     EXPECT_EQ(footswitchCatalogue("Tessol"), nullptr);
 }
 

@@ -7,23 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/products/common/FormChoicesPrinter.h"
 #include "core/products/common/SettingForm.h"
 #include "core/products/footswitch/FootswitchCatalogue.h"
-
-namespace corlinth {
-
-// The choices as a failing test prints them: every field by name.
-inline void PrintTo(const FormChoices& choices, std::ostream* os) {
-    for (const auto& [name, choice] : choices.fields) {
-        *os << name << '=' << choice.item;
-        if (!choice.text.empty()) {
-            *os << " \"" << choice.text << '"';
-        }
-        *os << "; ";
-    }
-}
-
-}  // namespace corlinth
 
 namespace corlinth::testing {
 

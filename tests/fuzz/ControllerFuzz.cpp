@@ -1,0 +1,113 @@
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "core/document/SettingLine.h"
+#include "core/products/controller/ControllerCatalogue.h"
+#include "core/products/controller/VaryingSysexEntry.h"
+
+namespace {
+
+using corlinth::Byte;
+using corlinth::Bytes;
+
+void check(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+// Between the header and the closing F7 a setting carries MIDI data bytes only.
+void checkDataBytes(const std::string& line) {
+    const Bytes bytes = corlinth::parseLine(line);
+    check(bytes.size() >= 7 && bytes.front() == 0xF0 && bytes.back() == 0xF7);
+    for (std::size_t i = 1; i + 1 < bytes.size(); ++i) {
+        check(bytes[i] < 0x80);
+    }
+}
+
+// Edit Setting on a setting the dialog wrote, then OK.
+corlinth::SettingHandover reencode(const corlinth::SettingForm& form,
+                                   const corlinth::SettingHandover& written) {
+    corlinth::FormChoices choices = corlinth::defaultChoices(form);
+    corlinth::decodeSetting(form,
+                            {corlinth::parseLine(written.messageLine),
+                             written.secondLine.empty() ? "xx" : written.secondLine,
+                             {},
+                             {}},
+                            choices);
+    return corlinth::encodeSetting(form, choices);
+}
+
+// A hand-edited line decoded by both dialogs of a unit: the choices are real choices, the
+// setting they write is made of data bytes and stands up to being edited again.
+void decodeEverywhere(const corlinth::ControllerCatalogue& catalogue, const Bytes& line,
+                      const std::string& secondLine) {
+    const corlinth::ParsedSetting setting{line, secondLine, {}, {}};
+    for (const corlinth::SettingForm& form : catalogue.forms()) {
+        corlinth::FormChoices choices = corlinth::defaultChoices(form);
+        corlinth::decodeSetting(form, setting, choices);
+        for (const corlinth::FormField& field : form.fields) {
+            if (field.kind == corlinth::FieldKind::List) {
+                const int item = choices.item(field.name);
+                check(item >= 0 && static_cast<std::size_t>(item) < field.items.size());
+            }
+        }
+        (void)corlinth::visibleFields(form, choices);
+        const corlinth::SettingHandover out = corlinth::encodeSetting(form, choices);
+        checkDataBytes(out.messageLine);
+        // The written setting is stable: it gives the same bytes when edited again, and from
+        // then on the same comment too (a stray X of a hand-edited message shows in the first
+        // comment, but the unit's copy has always held 0 there).
+        const corlinth::SettingHandover again = reencode(form, out);
+        check(again.messageLine == out.messageLine && again.secondLine == out.secondLine);
+        check(reencode(form, again) == again);
+    }
+}
+
+}  // namespace
+
+// The first byte picks what the rest is: a setting line of Gavrel or Hennic with the text of
+// its second line after a line feed, or an entry for the popup of the varying byte.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const std::span<const Byte> rest(data + 1, size - 1);
+    if (data[0] % 3 < 2) {
+        const auto* catalogue =
+            corlinth::controllerCatalogue(data[0] % 3 == 0 ? "Gavrel" : "Hennic");
+        std::size_t split = 0;
+        while (split < rest.size() && rest[split] != '\n') {
+            ++split;
+        }
+        Bytes line{0xF0, 0x00, 0x00, 0x50, catalogue->profile().deviceId};
+        line.insert(line.end(), rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(split));
+        const std::string secondLine =
+            split < rest.size()
+                ? std::string(rest.begin() + static_cast<std::ptrdiff_t>(split) + 1, rest.end())
+                : std::string("xx");
+        (void)catalogue->dialogFor(line);
+        decodeEverywhere(*catalogue, line, secondLine);
+        return 0;
+    }
+    std::string text(rest.begin(), rest.end());
+    const corlinth::controller::VaryingEntryResult result =
+        corlinth::controller::checkVaryingEntry(text);
+    if (result.valid) {
+        // A good entry is a message of 3 to 20 bytes with one XX, at the byte it names.
+        const std::size_t at = 3 * static_cast<std::size_t>(result.varyingByte() - 1);
+        check(result.pairs == 1 && at + 2 <= text.size() && text.compare(at, 2, "XX") == 0);
+        check(result.varyingByte() >= 2 && result.varyingByte() <= 19);
+        std::string stored = text;
+        stored.replace(at, 2, "00");
+        const Bytes bytes = corlinth::parseLine(stored);
+        check(bytes.size() >= 3 && bytes.size() <= 20 && corlinth::hexLine(bytes) == stored);
+        check(bytes.front() == 0xF0 && bytes.back() == 0xF7);
+        for (std::size_t i = 1; i + 1 < bytes.size(); ++i) {
+            check(bytes[i] < 0x80);
+        }
+    }
+    return 0;
+}
