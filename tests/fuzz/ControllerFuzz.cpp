@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "FuzzForms.h"
 #include "core/document/SettingLine.h"
 #include "core/products/controller/ControllerCatalogue.h"
 #include "core/products/controller/VaryingSysexEntry.h"
@@ -11,21 +12,6 @@ namespace {
 
 using corlinth::Byte;
 using corlinth::Bytes;
-
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-// Between the header and the closing F7 a setting carries MIDI data bytes only.
-void checkDataBytes(const std::string& line) {
-    const Bytes bytes = corlinth::parseLine(line);
-    check(bytes.size() >= 7 && bytes.front() == 0xF0 && bytes.back() == 0xF7);
-    for (std::size_t i = 1; i + 1 < bytes.size(); ++i) {
-        check(bytes[i] < 0x80);
-    }
-}
 
 // Edit Setting on a setting the dialog wrote, then OK.
 corlinth::SettingHandover reencode(const corlinth::SettingForm& form,
@@ -48,12 +34,7 @@ void decodeEverywhere(const corlinth::ControllerCatalogue& catalogue, const Byte
     for (const corlinth::SettingForm& form : catalogue.forms()) {
         corlinth::FormChoices choices = corlinth::defaultChoices(form);
         corlinth::decodeSetting(form, setting, choices);
-        for (const corlinth::FormField& field : form.fields) {
-            if (field.kind == corlinth::FieldKind::List) {
-                const int item = choices.item(field.name);
-                check(item >= 0 && static_cast<std::size_t>(item) < field.items.size());
-            }
-        }
+        checkListsShowItems(form, choices);
         (void)corlinth::visibleFields(form, choices);
         const corlinth::SettingHandover out = corlinth::encodeSetting(form, choices);
         checkDataBytes(out.messageLine);
@@ -61,8 +42,8 @@ void decodeEverywhere(const corlinth::ControllerCatalogue& catalogue, const Byte
         // then on the same comment too (a stray X of a hand-edited message shows in the first
         // comment, but the unit's copy has always held 0 there).
         const corlinth::SettingHandover again = reencode(form, out);
-        check(again.messageLine == out.messageLine && again.secondLine == out.secondLine);
-        check(reencode(form, again) == again);
+        fuzzCheck(again.messageLine == out.messageLine && again.secondLine == out.secondLine);
+        fuzzCheck(reencode(form, again) == again);
     }
 }
 
@@ -92,21 +73,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         decodeEverywhere(*catalogue, line, secondLine);
         return 0;
     }
-    std::string text(rest.begin(), rest.end());
+    const std::string typed(rest.begin(), rest.end());
+    std::string text = typed;
     const corlinth::controller::VaryingEntryResult result =
         corlinth::controller::checkVaryingEntry(text);
+
+    // The entry handed to the message type dialog as its popup closes: a good one becomes the
+    // setting, anything else leaves the type the dialog showed before.
+    const corlinth::SettingForm& form =
+        *corlinth::controllerCatalogue("Gavrel")->settingForm("TGavrelControl");
+    corlinth::FormChoices choices = corlinth::defaultChoices(form);
+    choices.setItem("ComboBox4", 3);
+    corlinth::applyChange(form, choices, "ComboBox4");
+    corlinth::completePopup(form, choices, 4, typed);
+    const corlinth::SettingHandover out = corlinth::encodeSetting(form, choices);
+    checkDataBytes(out.messageLine);
+    fuzzCheck(out.secondLine.empty() != result.valid);
+
     if (result.valid) {
+        fuzzCheck(corlinth::parseLine(out.messageLine).at(7) == result.varyingByte());
         // A good entry is a message of 3 to 20 bytes with one XX, at the byte it names.
         const std::size_t at = 3 * static_cast<std::size_t>(result.varyingByte() - 1);
-        check(result.pairs == 1 && at + 2 <= text.size() && text.compare(at, 2, "XX") == 0);
-        check(result.varyingByte() >= 2 && result.varyingByte() <= 19);
+        fuzzCheck(result.pairs == 1 && at + 2 <= text.size() && text.compare(at, 2, "XX") == 0);
+        fuzzCheck(result.varyingByte() >= 2 && result.varyingByte() <= 19);
         std::string stored = text;
         stored.replace(at, 2, "00");
+        fuzzCheck(out.secondLine == stored);
         const Bytes bytes = corlinth::parseLine(stored);
-        check(bytes.size() >= 3 && bytes.size() <= 20 && corlinth::hexLine(bytes) == stored);
-        check(bytes.front() == 0xF0 && bytes.back() == 0xF7);
+        fuzzCheck(bytes.size() >= 3 && bytes.size() <= 20 && corlinth::hexLine(bytes) == stored);
+        fuzzCheck(bytes.front() == 0xF0 && bytes.back() == 0xF7);
         for (std::size_t i = 1; i + 1 < bytes.size(); ++i) {
-            check(bytes[i] < 0x80);
+            fuzzCheck(bytes[i] < 0x80);
         }
     }
     return 0;

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "FuzzForms.h"
 #include "core/document/SettingLine.h"
 #include "core/document/VersionOneImport.h"
 #include "core/products/common/SysexEntry.h"
@@ -13,23 +14,6 @@ namespace {
 using corlinth::Byte;
 using corlinth::Bytes;
 
-// Every byte between the header and the closing F7 of a message a dialog writes is a MIDI data
-// byte, whatever line the dialog was decoded from.
-void checkDataBytes(const std::string& line) {
-    if (line.empty()) {
-        return;
-    }
-    const Bytes bytes = corlinth::parseLine(line);
-    if (bytes.size() < 7 || bytes.front() != 0xF0 || bytes.back() != 0xF7) {
-        __builtin_trap();
-    }
-    for (std::size_t i = 1; i + 1 < bytes.size(); ++i) {
-        if (bytes[i] >= 0x80) {
-            __builtin_trap();
-        }
-    }
-}
-
 // A hand-edited line decoded by every dialog of a unit: the choices are real choices, and the
 // setting they write decodes to the same choices again.
 void decodeEverywhere(const corlinth::FootswitchCatalogue& catalogue, const Bytes& line,
@@ -38,14 +22,7 @@ void decodeEverywhere(const corlinth::FootswitchCatalogue& catalogue, const Byte
     for (const corlinth::SettingForm& form : catalogue.forms()) {
         corlinth::FormChoices choices = corlinth::defaultChoices(form);
         corlinth::decodeSetting(form, setting, choices);
-        for (const corlinth::FormField& field : form.fields) {
-            if (field.kind == corlinth::FieldKind::List) {
-                const int item = choices.item(field.name);
-                if (item < 0 || static_cast<std::size_t>(item) >= field.items.size()) {
-                    __builtin_trap();
-                }
-            }
-        }
+        checkListsShowItems(form, choices);
         const corlinth::SettingHandover out = corlinth::encodeSetting(form, choices);
         if (out.secondLine.empty()) {
             checkDataBytes(out.messageLine);

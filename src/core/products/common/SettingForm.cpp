@@ -41,6 +41,24 @@ const FormField* SettingForm::field(std::string_view name) const {
     return nullptr;
 }
 
+FormField listField(std::string name, std::string caption, std::vector<std::string> items,
+                    int defaultItem) {
+    FormField field;
+    field.name = std::move(name);
+    field.caption = std::move(caption);
+    field.items = std::move(items);
+    field.defaultItem = defaultItem;
+    return field;
+}
+
+std::vector<std::string> fieldNames(const SettingForm& form) {
+    std::vector<std::string> names;
+    for (const FormField& f : form.fields) {
+        names.push_back(f.name);
+    }
+    return names;
+}
+
 FormChoices defaultChoices(const SettingForm& form) {
     FormChoices choices;
     for (const FormField& f : form.fields) {

@@ -134,6 +134,12 @@ struct SettingForm {
     const FormField* field(std::string_view name) const;
 };
 
+// A list with its caption, as most rows of the dialogs are.
+FormField listField(std::string name, std::string caption, std::vector<std::string> items,
+                    int defaultItem = 0);
+// The fields' names in their order, as a visibility rule lists them.
+std::vector<std::string> fieldNames(const SettingForm& form);
+
 // The choices of a dialog as it is created: every field at its default.
 FormChoices defaultChoices(const SettingForm& form);
 std::vector<bool> visibleFields(const SettingForm& form, const FormChoices& choices);

@@ -18,10 +18,6 @@ SettingForm messageTypeForm(const ControllerProfile& profile);
 // The message types as the setting's byte 6 carries them, the item of the type list.
 enum MessageType { kControlChange = 0, kChannelPressure = 1, kPitchBend = 2, kSystemExclusive = 3 };
 
-// A list with its caption, as most rows of the two dialogs are.
-FormField listField(std::string_view name, std::string caption, std::vector<std::string> items,
-                    int defaultItem = 0);
-
 // Where a varying byte may stand, counted from 1 at F0: after F0 and before F7 of a message of
 // at most 20 bytes.
 inline constexpr int kFirstVaryingByte = 2;

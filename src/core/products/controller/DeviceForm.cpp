@@ -89,16 +89,6 @@ void decode(const ParsedSetting& setting, FormChoices& c) {
 
 }  // namespace
 
-FormField listField(std::string_view name, std::string caption, std::vector<std::string> items,
-                    int defaultItem) {
-    FormField field;
-    field.name = std::string(name);
-    field.caption = std::move(caption);
-    field.items = std::move(items);
-    field.defaultItem = defaultItem;
-    return field;
-}
-
 SettingForm deviceForm(const ControllerProfile& profile) {
     const std::string product(profile.product);
     SettingForm form;
@@ -106,21 +96,18 @@ SettingForm deviceForm(const ControllerProfile& profile) {
     form.caption = product + " Device Parameters";
     form.heading = "Select the " + product + " Device Parameters...";
     form.fields = {
-        listField(kEcho, std::string(echoTexts::caption),
+        listField(std::string(kEcho), std::string(echoTexts::caption),
                   {std::string(echoTexts::onItem), std::string(echoTexts::offItem)}, kEchoOn),
-        listField(kAmount, "Curvature Amount:", valuesFrom("no curvature (linear response)"),
-                  kNoCurvature),
-        listField(kDirection, "Curvature Direction", {"upward", "downward"}, kUpward),
+        listField(std::string(kAmount),
+                  "Curvature Amount:", valuesFrom("no curvature (linear response)"), kNoCurvature),
+        listField(std::string(kDirection), "Curvature Direction", {"upward", "downward"}, kUpward),
         // The program has always spelt the top's label so.
-        listField(kBottom, "Neutral Range Bottom:", valuesFrom("0 (automatic)"), kAutomatic),
-        listField(kTop, "Nuetral Range Top:", valuesFrom("0 (automatic)"), kAutomatic),
+        listField(std::string(kBottom), "Neutral Range Bottom:", valuesFrom("0 (automatic)"),
+                  kAutomatic),
+        listField(std::string(kTop), "Nuetral Range Top:", valuesFrom("0 (automatic)"), kAutomatic),
     };
-    std::vector<std::string> names;
-    for (const FormField& field : form.fields) {
-        names.push_back(field.name);
-    }
     // The direction list and its label only while there is a curvature to direct.
-    form.visibility = [names](const FormChoices& c) {
+    form.visibility = [names = fieldNames(form)](const FormChoices& c) {
         std::vector<bool> shown;
         for (const std::string& name : names) {
             shown.push_back(name != kDirection || c.item(kAmount) != kNoCurvature);

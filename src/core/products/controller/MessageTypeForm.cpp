@@ -47,10 +47,10 @@ std::vector<FormField> fields(const ControllerProfile& profile) {
     const std::string limitEnd(profile.limitLabelEnd);
     std::vector<FormField> out;
     out.push_back(listField(
-        kType, "Message Type:",
+        std::string(kType), "Message Type:",
         {"Control Change", "Channel Pressure (Aftertouch)", "Pitch Bend", "System Exclusive"},
         kControlChange));
-    out.push_back(listField(kController, "Control Number:", controllerItems()));
+    out.push_back(listField(std::string(kController), "Control Number:", controllerItems()));
     FormField message;
     message.name = std::string(kMessage);
     message.kind = FieldKind::TextField;
@@ -58,11 +58,14 @@ std::vector<FormField> fields(const ControllerProfile& profile) {
     message.placement = Placement::InPlace;
     message.entryPopup = profile.windowName("SysPop");
     out.push_back(std::move(message));
-    out.push_back(listField(kMinimum, "Minimum Value Transmitted" + limitEnd, valueItems(), 0));
-    out.push_back(listField(kMaximum, "Maximum Value Transmitted" + limitEnd, valueItems(), 127));
-    out.push_back(listField(kFirstChannel, "MIDI Transmit Channels:", firstChannelItems()));
+    out.push_back(
+        listField(std::string(kMinimum), "Minimum Value Transmitted" + limitEnd, valueItems(), 0));
+    out.push_back(listField(std::string(kMaximum), "Maximum Value Transmitted" + limitEnd,
+                            valueItems(), 127));
+    out.push_back(
+        listField(std::string(kFirstChannel), "MIDI Transmit Channels:", firstChannelItems()));
     for (const std::string_view name : kFurtherChannels) {
-        out.push_back(listField(name, "", furtherChannelItems(), kNoChannel));
+        out.push_back(listField(std::string(name), "", furtherChannelItems(), kNoChannel));
         out.back().placement = Placement::Beside;
     }
     return out;
@@ -251,11 +254,9 @@ SettingForm messageTypeForm(const ControllerProfile& profile) {
     form.fields = fields(profile);
     form.kept = {{std::string(kPreviousType), kControlChange}, {std::string(kVaryingByte), 0}};
     form.popup = entryPopup(profile);
-    std::vector<std::string> names;
-    for (const FormField& field : form.fields) {
-        names.push_back(field.name);
-    }
-    form.visibility = [names](const FormChoices& c) { return visibility(names, c); };
+    form.visibility = [names = fieldNames(form)](const FormChoices& c) {
+        return visibility(names, c);
+    };
     // Any type but System Exclusive takes effect at once; System Exclusive waits for the popup.
     form.changed = [](FormChoices& c, std::string_view field) {
         if (field == kType && c.item(kType) != kSystemExclusive) {

@@ -116,16 +116,6 @@ std::string caption(const FootswitchProfile& profile, std::string_view what) {
     return std::string(profile.product) + " " + std::string(what);
 }
 
-FormField listField(std::string name, std::string caption, std::vector<std::string> items,
-                    int defaultItem) {
-    FormField field;
-    field.name = std::move(name);
-    field.caption = std::move(caption);
-    field.items = std::move(items);
-    field.defaultItem = defaultItem;
-    return field;
-}
-
 FormField channelField(std::string name, std::string caption) {
     return listField(std::move(name), std::move(caption), channelItems());
 }

@@ -62,8 +62,7 @@ std::vector<std::string> overwriteNote(const FootswitchProfile& profile, bool sp
 std::string caption(const FootswitchProfile& profile, std::string_view what);
 
 // Fields and their decoding used by many dialogs.
-FormField listField(std::string name, std::string caption, std::vector<std::string> items,
-                    int defaultItem = 0);
+using corlinth::listField;  // shared by every family's dialogs
 FormField channelField(std::string name, std::string caption = "MIDI Channel:");
 FormField valueField(std::string name, std::string caption, int defaultItem);
 FormField operationLines(std::vector<std::string> lines);
