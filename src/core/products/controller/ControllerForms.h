@@ -15,6 +15,11 @@ SettingForm deviceForm(const ControllerProfile& profile);
 // System Exclusive message is typed in the dialog's entry popup.
 SettingForm messageTypeForm(const ControllerProfile& profile);
 
+// A dialog's window name from its role, with the caption product + " " + `what` and the heading
+// "Select the " + product + " " + `what` + "...".
+SettingForm titledForm(const ControllerProfile& profile, std::string_view role,
+                       std::string_view what);
+
 // The message types as the setting's byte 6 carries them, the item of the type list.
 enum MessageType { kControlChange = 0, kChannelPressure = 1, kPitchBend = 2, kSystemExclusive = 3 };
 

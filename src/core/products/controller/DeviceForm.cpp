@@ -89,12 +89,18 @@ void decode(const ParsedSetting& setting, FormChoices& c) {
 
 }  // namespace
 
-SettingForm deviceForm(const ControllerProfile& profile) {
-    const std::string product(profile.product);
+SettingForm titledForm(const ControllerProfile& profile, std::string_view role,
+                       std::string_view what) {
+    const std::string title = std::string(profile.product) + " " + std::string(what);
     SettingForm form;
-    form.windowName = profile.windowName("Device");
-    form.caption = product + " Device Parameters";
-    form.heading = "Select the " + product + " Device Parameters...";
+    form.windowName = profile.windowName(role);
+    form.caption = title;
+    form.heading = "Select the " + title + "...";
+    return form;
+}
+
+SettingForm deviceForm(const ControllerProfile& profile) {
+    SettingForm form = titledForm(profile, "Device", "Device Parameters");
     form.fields = {
         listField(std::string(kEcho), std::string(echoTexts::caption),
                   {std::string(echoTexts::onItem), std::string(echoTexts::offItem)}, kEchoOn),

@@ -246,11 +246,7 @@ EntryPopupForm entryPopup(const ControllerProfile& profile) {
 }  // namespace
 
 SettingForm messageTypeForm(const ControllerProfile& profile) {
-    const std::string product(profile.product);
-    SettingForm form;
-    form.windowName = profile.windowName("Control");
-    form.caption = product + " Message Type";
-    form.heading = "Select the " + product + " Message Type...";
+    SettingForm form = titledForm(profile, "Control", "Message Type");
     form.fields = fields(profile);
     form.kept = {{std::string(kPreviousType), kControlChange}, {std::string(kVaryingByte), 0}};
     form.popup = entryPopup(profile);
