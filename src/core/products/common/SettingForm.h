@@ -37,7 +37,7 @@ struct FormField {
     int defaultItem = 0;
     Placement placement = Placement::NewRow;
     // For a text field filled through an entry popup: the popup's window name. A click in the
-    // field opens it.
+    // field opens it; a form that sets `opensPopup` says there with which pending action.
     std::string entryPopup;
 };
 
