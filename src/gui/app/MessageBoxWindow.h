@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "core/app/MessageBoxLayout.h"
+#include "gui/app/ManagedWindow.h"
+
+class QCloseEvent;
+class QLabel;
+class QPushButton;
+
+namespace corlinth::gui {
+
+// TMsgBox: the one message box of the program. It is never modal: the caller records what
+// the message is about (the editor's pending action), shows the message and returns; when the
+// box closes, the shell shows again the window that made room for it and calls the editor's
+// `mainjump` with the answer. Before a product is chosen, closing it goes on with the
+// start-up instead.
+class MessageBoxWindow : public ManagedWindow {
+    Q_OBJECT
+  public:
+    explicit MessageBoxWindow(Shell& shell);
+
+    // "Yes", "No" and "Cancel" (only "Yes" and "No" for the smf warning), caption "Warning".
+    void MsgQuestion(const QString& text, QPoint centre);
+    // One "OK", caption "Warning".
+    void MsgWarning(const QString& text, QPoint centre);
+    // One "OK", caption "Information"; the answer stays as it was.
+    void MsgInfo(const QString& text, QPoint centre);
+
+    // The same, centred on the calling window.
+    void MsgQuestion(const QString& text, const ManagedWindow& caller);
+    void MsgWarning(const QString& text, const ManagedWindow& caller);
+    void MsgInfo(const QString& text, const ManagedWindow& caller);
+
+    MessageAnswer answer() const { return m_answer; }
+    // A continuation may change the answer it passes on (a refused save answers "Cancel").
+    void setAnswer(MessageAnswer answer) { m_answer = answer; }
+    MessageKind kind() const { return m_kind; }
+    QString text() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void showMessage(MessageKind kind, const QString& text, QPoint centre);
+    void answerWith(const QPushButton& button);
+    void finish();
+
+    QLabel* m_icon;
+    QLabel* m_text;
+    std::array<QPushButton*, 3> m_buttons{};
+    MessageKind m_kind = MessageKind::Warning;
+    MessageAnswer m_answer = MessageAnswer::Cancel;
+};
+
+}  // namespace corlinth::gui
