@@ -101,7 +101,7 @@ void drawRelay(QPainter& p, const QRectF& body, int count) {
     p.setPen(QPen(kCaseEdge, 1));
     p.setBrush(QColor(40, 120, 60));
     p.drawRect(block);
-    const int screws = count * 2;
+    const int screws = count > 4 ? count : count * 2;
     const qreal step = block.width() / screws;
     p.setBrush(kMetal);
     for (int i = 0; i < screws; ++i) {

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -71,6 +72,48 @@ TEST(Startup, FirstRunInstallsThenTheNextRunGoesStraightToTheButtons) {
     EXPECT_FALSE(run.timer("InstallTimer")->isActive());
     EXPECT_FALSE(run.messageBox().isVisible());
     EXPECT_TRUE(run.child("Sodrin")->hasFocus() || !run.selection().isActiveWindow());
+}
+
+}  // namespace
+}  // namespace corlinth::gui
+
+namespace corlinth::gui {
+namespace {
+
+TEST(Startup, ReportsDocumentsThatCouldNotBeWrittenThenShowsTheTip) {
+    testing::ShellRun run;
+    run.provideAllResources();
+    QFile::remove(run.resourceFolder() + "/KeltoExample");
+    // A folder where the Gavrel example should go makes that file impossible to write.
+    QDir(run.programFolder()).mkpath("Gavrel/Example (Channel volume message).rtf");
+    run.start();
+    ASSERT_TRUE(testing::eventually([&] { return run.timer("InstallTimer")->isActive(); }));
+    run.hurryInstallation();
+    ASSERT_TRUE(testing::eventually([&] { return run.messageBox().isVisible(); }));
+
+    EXPECT_EQ(run.messageBox().windowTitle(), QStringLiteral("Warning"));
+    const QString report = run.messageBox().text();
+    EXPECT_TRUE(report.startsWith(qt(texts::installFailed))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Resource KeltoExample not found")));
+    EXPECT_TRUE(report.contains(QStringLiteral("Example (Channel volume message).rtf")));
+    // Everything else was written all the same.
+    EXPECT_TRUE(QFile::exists(run.programFolder() + "/Kelto Corlinth Help.pdf"));
+    EXPECT_TRUE(QFile::exists(run.programFolder() + "/Ombrel Corlinth Help.pdf"));
+
+    run.press("YesButton");
+    EXPECT_EQ(run.messageBox().windowTitle(), QStringLiteral("Information"));
+    EXPECT_TRUE(run.messageBox().isVisible());
+    run.press("YesButton");
+    EXPECT_TRUE(run.child("Sodrin")->isVisible());
+}
+
+TEST(Startup, ClosingTheSelectionWindowBeforeAChoiceEndsTheRun) {
+    testing::ShellRun run;
+    run.provideValidConfiguration();
+    run.start();
+    ASSERT_TRUE(testing::eventually([&] { return run.child("Sodrin")->isVisible(); }));
+    EXPECT_TRUE(run.selection().close());
+    EXPECT_EQ(run.programEnds, 1);
 }
 
 }  // namespace
