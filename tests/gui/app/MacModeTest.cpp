@@ -108,3 +108,40 @@ TEST_F(MacMode, FirstRunInstallsIntoTheDocumentsFolderThenAsksForTheInterface) {
 
 }  // namespace
 }  // namespace corlinth::gui
+
+namespace corlinth::gui {
+namespace {
+
+TEST(MacModeWindows, ADialogShownAgainKeepsItsMarkUntilItIsVisibleAndDoesNotBeep) {
+    testing::ShellRun run;
+    run.midi.ports = {{"Midi Through Port-0", 0}, {"UM-ONE", 1}};
+    run.provideValidConfiguration();
+    run.start(PlatformMode::Mac);
+    ASSERT_TRUE(testing::eventually([&] { return run.shell->macMidiWindow().isVisible(); }));
+    run.shell->macMidiWindow().findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    run.recordMainWindow("Tessol");
+    testing::RecordingMainWindow* main = run.openProduct("Tessol");
+    ASSERT_NE(main, nullptr);
+    ManagedWindow* dialog = run.shell->findWindow("TTessolSysex");
+    dialog->showInFront();
+    dialog->hideForMessage();
+
+    // A warning in Mac mode, and the window brought back after it, move the activation
+    // without a beep.
+    run.messageBox().MsgWarning(QStringLiteral("Invalid System Exclusive message."), *dialog);
+    EXPECT_TRUE(run.shell->nextBeepSuppressed());
+    run.press("YesButton");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->shownAgain());
+    EXPECT_TRUE(dialog->reshowMark());
+    EXPECT_TRUE(testing::eventually([&] { return !dialog->reshowMark(); }));
+    ASSERT_EQ(main->calls.size(), 1u);
+
+    // Leaving the application gives the system beep back.
+    run.shell->setSystemBeepEnabled(false);
+    run.shell->applicationDeactivated();
+    EXPECT_TRUE(run.shell->systemBeepEnabled());
+}
+
+}  // namespace
+}  // namespace corlinth::gui
