@@ -6,26 +6,26 @@
 
 namespace corlinth {
 
-std::string_view answerText(MessageAnswer answer) {
+std::string_view answerText(Answer answer) {
     switch (answer) {
-        case MessageAnswer::Yes:
+        case Answer::Yes:
             return texts::yes;
-        case MessageAnswer::No:
+        case Answer::No:
             return texts::no;
-        case MessageAnswer::Cancel:
+        case Answer::Cancel:
             break;
     }
     return texts::cancel;
 }
 
-MessageAnswer answerOfButton(std::string_view caption) {
+Answer answerOfButton(std::string_view caption) {
     if (caption == texts::yes || caption == texts::ok) {
-        return MessageAnswer::Yes;
+        return Answer::Yes;
     }
     if (caption == texts::no) {
-        return MessageAnswer::No;
+        return Answer::No;
     }
-    return MessageAnswer::Cancel;
+    return Answer::Cancel;
 }
 
 bool presetsCancel(MessageKind kind) {

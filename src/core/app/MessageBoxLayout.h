@@ -3,18 +3,18 @@
 #include <array>
 #include <string_view>
 
+#include "core/app/Answer.h"
 #include "core/app/FixedTexts.h"
 
 namespace corlinth {
 
-// The shared message box's three kinds and its answers.
+// The shared message box's three kinds.
 enum class MessageKind { Question, Warning, Information };
-enum class MessageAnswer { Yes, No, Cancel };
 
-std::string_view answerText(MessageAnswer answer);
+std::string_view answerText(Answer answer);
 
 // The answer a button gives: its own caption; "OK" means "Yes".
-MessageAnswer answerOfButton(std::string_view caption);
+Answer answerOfButton(std::string_view caption);
 
 // The question and the warning preset "Cancel", so that closing the box by its frame answers
 // "Cancel"; the information box leaves the answer as it was.

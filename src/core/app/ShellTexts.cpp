@@ -8,14 +8,6 @@ std::string versionLine() {
     return "Version " + std::string(texts::version);
 }
 
-std::string programMenuCaption(std::string_view displayName) {
-    return "     Program the " + std::string(displayName) + "...        ";
-}
-
-std::string untitledEditorTitle(std::string_view displayName) {
-    return "Quarnell " + std::string(displayName) + " Corlinth - [Untitled]";
-}
-
 std::string resourceNotFound(std::string_view resourceName) {
     return std::string(texts::resourceNotFoundPrefix) + std::string(resourceName) +
            std::string(texts::resourceNotFoundSuffix);

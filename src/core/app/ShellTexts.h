@@ -24,8 +24,6 @@ inline constexpr std::string_view preparingFirstRun = "Preparing to run for the 
 inline constexpr std::string_view preparingMayTakeAMinute =
     "Depending on the speed of your computer this may take up to one minute...";
 
-inline constexpr std::string_view programMenu = "Program";
-
 inline constexpr std::string_view processorsHeading = "Processors";
 // Kelto and Brannic, the eight-way models, stand apart under a heading of their own.
 inline constexpr std::string_view eightWayHeading = "Eight-Channel Processors";
@@ -62,12 +60,6 @@ inline constexpr std::string_view moreFailuresSuffix = " more.";
 
 // "Version 3.0.6"
 std::string versionLine();
-
-// The caption of the editor's Program menu item; the spaces pad the menu as it is drawn.
-std::string programMenuCaption(std::string_view displayName);
-
-// The title of an editor window holding a new document.
-std::string untitledEditorTitle(std::string_view displayName);
 
 // "Resource HennicExample not found": what the first run reports for a document the program
 // does not carry.

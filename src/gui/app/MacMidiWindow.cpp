@@ -12,7 +12,7 @@
 
 #include "core/app/ProductRegistry.h"
 #include "core/app/ShellTexts.h"
-#include "core/midi/PortListing.h"
+#include "core/midi/StartupPortChoices.h"
 #include "gui/app/ProductSelectWindow.h"
 #include "gui/app/QtText.h"
 #include "gui/app/Shell.h"

@@ -1,58 +1,48 @@
 #include "gui/app/ManagedWindow.h"
 
-#include <QEvent>
-
-#include "core/app/MessageBoxLayout.h"
 #include "gui/app/QtText.h"
 #include "gui/app/Shell.h"
+#include "gui/app/WindowMark.h"
 
 namespace corlinth::gui {
 
 ManagedWindow::ManagedWindow(Shell& shell, std::string_view name)
-    : QWidget(nullptr, Qt::Window), m_shell(shell) {
-    setObjectName(qt(name));
-    m_shell.adopt(*this);
+    : QWidget(nullptr, Qt::Window), m_shell(shell), m_mark(shell.manage(*this, name)) {}
+
+int ManagedWindow::level() const {
+    return m_mark.level();
 }
 
-ManagedWindow::~ManagedWindow() {
-    m_shell.release(*this);
+bool ManagedWindow::reshowMark() const {
+    return m_mark.reshowMark();
+}
+
+void ManagedWindow::setReshowMark(bool mark) {
+    m_mark.setReshowMark(mark);
+}
+
+bool ManagedWindow::shownAgain() const {
+    return m_mark.shownAgain();
 }
 
 void ManagedWindow::hideForMessage() {
-    m_reshowMark = true;
-    hide();
+    Shell::hideForMessage(*this);
 }
 
 void ManagedWindow::centreOn(QPoint centre) {
-    const QSize frame = frameGeometry().size();
-    const TopLeft place = centredOn(centre.x(), centre.y(), frame.width(), frame.height());
-    move(place.left, place.top);
+    Shell::centreOn(*this, centre);
 }
 
 void ManagedWindow::centreOver(const QWidget& other) {
-    centreOn(other.frameGeometry().center());
+    Shell::centreOn(*this, other.frameGeometry().center());
 }
 
 void ManagedWindow::showInFront() {
-    show();
-    raise();
-    activateWindow();
+    Shell::showInFront(*this);
 }
 
 QPoint ManagedWindow::centrePoint() const {
     return frameGeometry().center();
-}
-
-void ManagedWindow::showEvent(QShowEvent* event) {
-    m_shownAgain = m_reshowMark;
-    QWidget::showEvent(event);
-}
-
-void ManagedWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        m_shell.windowDeactivated(*this);
-    }
 }
 
 }  // namespace corlinth::gui

@@ -59,16 +59,16 @@ void MessageBoxWindow::MsgInfo(const QString& text, QPoint centre) {
     showMessage(MessageKind::Information, text, centre);
 }
 
-void MessageBoxWindow::MsgQuestion(const QString& text, const ManagedWindow& caller) {
-    MsgQuestion(text, caller.centrePoint());
+void MessageBoxWindow::MsgQuestion(const QString& text, const QWidget& caller) {
+    MsgQuestion(text, caller.frameGeometry().center());
 }
 
-void MessageBoxWindow::MsgWarning(const QString& text, const ManagedWindow& caller) {
-    MsgWarning(text, caller.centrePoint());
+void MessageBoxWindow::MsgWarning(const QString& text, const QWidget& caller) {
+    MsgWarning(text, caller.frameGeometry().center());
 }
 
-void MessageBoxWindow::MsgInfo(const QString& text, const ManagedWindow& caller) {
-    MsgInfo(text, caller.centrePoint());
+void MessageBoxWindow::MsgInfo(const QString& text, const QWidget& caller) {
+    MsgInfo(text, caller.frameGeometry().center());
 }
 
 QString MessageBoxWindow::text() const {
@@ -88,7 +88,7 @@ void MessageBoxWindow::showMessage(MessageKind kind, const QString& text, QPoint
     m_icon->setPixmap(style()->standardIcon(icon).pixmap(messageBox::iconSize));
 
     if (presetsCancel(kind)) {
-        m_answer = MessageAnswer::Cancel;
+        m_answer = Answer::Cancel;
     }
 
     const QRect textBounds = QFontMetrics(font).boundingRect(

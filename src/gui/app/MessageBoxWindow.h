@@ -30,13 +30,13 @@ class MessageBoxWindow : public ManagedWindow {
     void MsgInfo(const QString& text, QPoint centre);
 
     // The same, centred on the calling window.
-    void MsgQuestion(const QString& text, const ManagedWindow& caller);
-    void MsgWarning(const QString& text, const ManagedWindow& caller);
-    void MsgInfo(const QString& text, const ManagedWindow& caller);
+    void MsgQuestion(const QString& text, const QWidget& caller);
+    void MsgWarning(const QString& text, const QWidget& caller);
+    void MsgInfo(const QString& text, const QWidget& caller);
 
-    MessageAnswer answer() const { return m_answer; }
+    Answer answer() const { return m_answer; }
     // A continuation may change the answer it passes on (a refused save answers "Cancel").
-    void setAnswer(MessageAnswer answer) { m_answer = answer; }
+    void setAnswer(Answer answer) { m_answer = answer; }
     MessageKind kind() const { return m_kind; }
     QString text() const;
 
@@ -52,7 +52,7 @@ class MessageBoxWindow : public ManagedWindow {
     QLabel* m_text;
     std::array<QPushButton*, 3> m_buttons{};
     MessageKind m_kind = MessageKind::Warning;
-    MessageAnswer m_answer = MessageAnswer::Cancel;
+    Answer m_answer = Answer::Cancel;
 };
 
 }  // namespace corlinth::gui

@@ -170,7 +170,7 @@ void ProductSelectWindow::beginFirstRun() {
 bool ProductSelectWindow::writeNewConfiguration() {
     const std::string& folder = shell().environment().currentDirectory;
     if (platform::freeSpace(folder) < configuration::minimumFreeSpace) {
-        shell().messageBox().MsgWarning(qt(configuration::noSpaceWarning), *this);
+        shell().messageBox().MsgWarning(qt(texts::noSpaceWarning), *this);
         return false;
     }
     const std::string path = configurationPath();
@@ -283,7 +283,7 @@ void ProductSelectWindow::closeEvent(QCloseEvent* event) {
         // The editor decides whether the run may end (it may ask to save first).
         event->ignore();
         if (ProductMainWindow* main = shell().mainWindow()) {
-            main->close();
+            main->window().close();
         }
         return;
     }

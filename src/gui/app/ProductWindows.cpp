@@ -1,13 +1,20 @@
+#include "core/app/ProductRegistry.h"
+#include "gui/app/TextEditorMain.h"
 #include "gui/app/WindowFactory.h"
 
 namespace corlinth::gui {
 
-// One line per window class, keyed by the window names of the product table:
-//     factory.registerWindow("TPirrowNoteOn", [](Shell& s, const ProductRecord& p,
-//                                                std::string_view name) { ... });
-// Names without a line here get a plain window of that name.
+// One registration per window class, keyed by the window names of the product table. Names
+// without one get a plain window of that name.
 void registerProductWindows(WindowFactory& factory) {
-    (void)factory;
+    for (const ProductRecord& product : allProducts()) {
+        if (product.editorKind == EditorKind::Text) {
+            factory.registerMainWindow(product.mainWindow,
+                                       [](Shell& shell, const ProductRecord& record) {
+                                           return new TextEditorMain(shell, record);
+                                       });
+        }
+    }
 }
 
 }  // namespace corlinth::gui

@@ -6,21 +6,27 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "core/app/ShellTexts.h"
 #include "core/app/WindowStacking.h"
+#include "core/document/EditorTexts.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/MacMidiWindow.h"
-#include "gui/app/ManagedWindow.h"
 #include "gui/app/MessageBoxWindow.h"
 #include "gui/app/ProductMainWindow.h"
 #include "gui/app/ProductSelectWindow.h"
 #include "gui/app/QtText.h"
+#include "gui/app/ShellEditorEnvironment.h"
+#include "gui/app/WindowMark.h"
 #include "platform/FileService.h"
 
 namespace corlinth::gui {
 namespace {
 
 constexpr int kMacReshowCheckMs = 1000;
+
+int levelOf(const QWidget& window) {
+    const WindowMark* mark = WindowMark::of(window);
+    return mark ? mark->level() : windowLevel::standalone;
+}
 
 }  // namespace
 
@@ -38,7 +44,8 @@ Shell::Shell(const CommandLineOptions& options, MidiOutput& midiOutput,
       m_midiOutput(midiOutput),
       m_environment(std::move(environment)),
       m_services(std::move(services)),
-      m_pseudoModal(options.mode) {
+      m_pseudoModal(options.mode),
+      m_editorEnvironment(std::make_unique<ShellEditorEnvironment>(*this)) {
     if (!m_services.beep) {
         m_services.beep = [] { QApplication::beep(); };
     }
@@ -54,6 +61,7 @@ Shell::Shell(const CommandLineOptions& options, MidiOutput& midiOutput,
 }
 
 Shell::~Shell() {
+    m_main = nullptr;
     // Newest first, as the product's windows may refer to the ones created before them.
     while (!m_windows.empty()) {
         delete m_windows.back();
@@ -68,9 +76,56 @@ void Shell::start() {
     m_selection->show();
 }
 
-ManagedWindow* Shell::findWindow(std::string_view name) const {
+WindowMark& Shell::manage(QWidget& window, std::string_view name) {
+    if (!name.empty()) {
+        window.setObjectName(qt(name));
+    }
+    if (WindowMark* mark = WindowMark::of(window)) {
+        return *mark;
+    }
+    auto* mark = new WindowMark(*this, window);
+    m_windows.push_back(&window);
+    connect(&window, &QObject::destroyed, this, [this, &window] {
+        std::erase(m_windows, &window);
+        if (m_selection == &window) {
+            m_selection = nullptr;
+        } else if (m_about == &window) {
+            m_about = nullptr;
+        } else if (m_messageBox == &window) {
+            m_messageBox = nullptr;
+        } else if (m_macMidi == &window) {
+            m_macMidi = nullptr;
+        }
+        if (m_main != nullptr && m_mainWidget == &window) {
+            m_main = nullptr;
+            m_mainWidget = nullptr;
+        }
+    });
+    return *mark;
+}
+
+void Shell::hideForMessage(QWidget& window) {
+    if (WindowMark* mark = WindowMark::of(window)) {
+        mark->setReshowMark(true);
+    }
+    window.hide();
+}
+
+void Shell::centreOn(QWidget& window, QPoint centre) {
+    const QSize frame = window.frameGeometry().size();
+    const TopLeft place = centredOn(centre.x(), centre.y(), frame.width(), frame.height());
+    window.move(place.left, place.top);
+}
+
+void Shell::showInFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+QWidget* Shell::findWindow(std::string_view name) const {
     const QString wanted = qt(name);
-    for (ManagedWindow* window : m_windows) {
+    for (QWidget* window : m_windows) {
         if (window->objectName() == wanted) {
             return window;
         }
@@ -91,36 +146,40 @@ void Shell::openSelectedProduct() {
     if (record == nullptr || m_productOpen) {
         return;
     }
-    ManagedWindow* main = m_factory.create(*this, *record, record->mainWindow);
+    ProductMainWindow* main = m_factory.createMain(*this, *record);
+    manage(main->window(), record->mainWindow);
+    m_main = main;
+    m_mainWidget = &main->window();
     for (std::string_view companion : record->companionWindows) {
-        m_factory.create(*this, *record, companion);
+        if (QWidget* window = m_factory.create(*this, *record, companion)) {
+            manage(*window, companion);
+        }
     }
     m_selection->hide();
-    m_main = qobject_cast<ProductMainWindow*>(main);
     rankforms();
     visinvis();
     m_productOpen = true;
     if (m_main == nullptr) {
         return;
     }
-    m_main->setProgramMenuCaption(qt(programMenuCaption(record->displayName)));
+    m_main->setProgramMenuCaption(qt(editor_texts::programItem(record->displayName)));
     if (macMode()) {
         Qt::WindowFlags flags =
             Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (record->editorKind == EditorKind::Text) {
             flags |= Qt::WindowMaximizeButtonHint;
         }
-        m_main->setWindowFlags(flags);
+        m_main->window().setWindowFlags(flags);
     }
     if (record->firmwareUpdateMenu && m_options.firmwareUpdateMenu) {
         m_main->setFirmwareUpdateMenuVisible(true);
     }
-    m_main->show();
+    m_main->window().show();
 }
 
 void Shell::rankforms() {
-    for (ManagedWindow* window : m_windows) {
-        window->setLevel(windowLevelOf(window->name()));
+    for (QWidget* window : m_windows) {
+        WindowMark::of(*window)->setLevel(windowLevelOf(window->objectName().toStdString()));
     }
 }
 
@@ -132,18 +191,19 @@ void Shell::visinvis() {
         m_selection->screen() ? m_selection->screen() : QGuiApplication::primaryScreen();
     const int offScreen = screen ? screen->geometry().right() + 100 : 10000;
     m_selection->move(offScreen, m_selection->y());
-    std::vector<ManagedWindow*> marked;
-    for (ManagedWindow* window : m_windows) {
-        if (window->level() >= windowLevel::dialog) {
-            window->setReshowMark(true);
-            window->centreOver(*m_selection);
-            marked.push_back(window);
+    std::vector<WindowMark*> marked;
+    for (QWidget* window : m_windows) {
+        WindowMark* mark = WindowMark::of(*window);
+        if (mark->level() >= windowLevel::dialog) {
+            mark->setReshowMark(true);
+            centreOn(*window, m_selection->frameGeometry().center());
+            marked.push_back(mark);
         }
     }
-    for (ManagedWindow* window : marked) {
-        window->show();
-        window->hide();
-        window->setReshowMark(false);
+    for (WindowMark* mark : marked) {
+        mark->window().show();
+        mark->window().hide();
+        mark->setReshowMark(false);
     }
     m_preparingWindows = false;
 }
@@ -151,33 +211,34 @@ void Shell::visinvis() {
 void Shell::reenableforms() {
     std::vector<StackedWindow> stack;
     stack.reserve(m_windows.size());
-    for (const ManagedWindow* window : m_windows) {
-        stack.push_back({window->level(), window->reshowMark()});
+    for (const QWidget* window : m_windows) {
+        const WindowMark* mark = WindowMark::of(*window);
+        stack.push_back({mark->level(), mark->reshowMark()});
     }
     const auto found = windowToShowAgain(stack);
     if (!found) {
         return;
     }
-    ManagedWindow* window = m_windows[*found];
+    QWidget* window = m_windows[*found];
     if (macMode()) {
         suppressNextBeep();
     }
-    window->showInFront();
+    showInFront(*window);
     if (macMode()) {
         m_reshown.emplace_back(window);
         m_reshowTimer.start();
     } else {
-        window->setReshowMark(false);
+        WindowMark::of(*window)->setReshowMark(false);
     }
 }
 
 void Shell::clearReshowMarksOnceVisible() {
-    std::erase_if(m_reshown, [](const QPointer<ManagedWindow>& window) {
+    std::erase_if(m_reshown, [](const QPointer<QWidget>& window) {
         if (window.isNull()) {
             return true;
         }
         if (window->isVisible()) {
-            window->setReshowMark(false);
+            WindowMark::of(*window)->setReshowMark(false);
             return true;
         }
         return false;
@@ -205,28 +266,8 @@ void Shell::openExternal(const QUrl& url) {
     m_services.openExternal(url);
 }
 
-void Shell::adopt(ManagedWindow& window) {
-    m_windows.push_back(&window);
-}
-
-void Shell::release(ManagedWindow& window) {
-    std::erase(m_windows, &window);
-    if (m_main == &window) {
-        m_main = nullptr;
-    }
-    if (m_selection == &window) {
-        m_selection = nullptr;
-    } else if (m_about == &window) {
-        m_about = nullptr;
-    } else if (m_messageBox == &window) {
-        m_messageBox = nullptr;
-    } else if (m_macMidi == &window) {
-        m_macMidi = nullptr;
-    }
-}
-
-void Shell::windowDeactivated(ManagedWindow& window) {
-    if (m_preparingWindows || m_ending || window.level() < windowLevel::dialog ||
+void Shell::windowDeactivated(QWidget& window) {
+    if (m_preparingWindows || m_ending || levelOf(window) < windowLevel::dialog ||
         !window.isVisible()) {
         return;
     }
@@ -235,16 +276,14 @@ void Shell::windowDeactivated(ManagedWindow& window) {
     }
     // Only a click on another of the program's own windows counts: the application as a whole
     // losing the activation, a window stacked above this one (a popup dialog, the message
-    // box) or a file dialog taking it are no reason to come back.
+    // box) or a window the shell does not manage (a file dialog) taking it are no reason to
+    // come back.
     QWidget* active = QApplication::activeWindow();
-    if (active == nullptr) {
+    if (active == nullptr || WindowMark::of(*active) == nullptr ||
+        levelOf(*active) > levelOf(window)) {
         return;
     }
-    const auto* other = qobject_cast<const ManagedWindow*>(active);
-    if (other == nullptr || other->level() > window.level()) {
-        return;
-    }
-    QPointer<ManagedWindow> back(&window);
+    QPointer<QWidget> back(&window);
     QTimer::singleShot(0, this, [back] {
         if (back && back->isVisible()) {
             back->raise();
@@ -256,11 +295,11 @@ void Shell::windowDeactivated(ManagedWindow& window) {
     }
 }
 
-void Shell::messageBoxClosed(MessageAnswer answer) {
+void Shell::messageBoxClosed(Answer answer) {
     if (m_productOpen) {
         reenableforms();
         if (m_main != nullptr) {
-            m_main->mainjump(m_main->pendingAction(), answer);
+            m_main->mainjump(answer);
         }
         return;
     }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,10 +23,11 @@ namespace corlinth::gui {
 
 class AboutBox;
 class MacMidiWindow;
-class ManagedWindow;
 class MessageBoxWindow;
 class ProductMainWindow;
 class ProductSelectWindow;
+class ShellEditorEnvironment;
+class WindowMark;
 
 // Where the program finds and puts its files. The program's own folder is the folder it was
 // started in, as the shipped program has it.
@@ -48,7 +51,7 @@ struct ShellServices {
 // The program-wide values and the window management of one run: the platform mode and the
 // hidden switches, the chosen product and MIDI port, the MIDI output, the windows in the
 // order they were created, their stacking, the shared message box and its continuation.
-// Every window reaches it through ManagedWindow::shell().
+// A ManagedWindow reaches it through shell(); the text editors through editorEnvironment().
 class Shell : public QObject {
     Q_OBJECT
   public:
@@ -82,14 +85,16 @@ class Shell : public QObject {
     bool productOpen() const { return m_productOpen; }
 
     // The windows of the run, in creation order.
-    const std::vector<ManagedWindow*>& windows() const { return m_windows; }
-    ManagedWindow* findWindow(std::string_view name) const;
+    const std::vector<QWidget*>& windows() const { return m_windows; }
+    QWidget* findWindow(std::string_view name) const;
     ProductSelectWindow& selectionWindow() const { return *m_selection; }
     AboutBox& aboutBox() const { return *m_about; }
     MessageBoxWindow& messageBox() const { return *m_messageBox; }
     MacMidiWindow& macMidiWindow() const { return *m_macMidi; }
     // The product's editor window; nullptr before a product is open.
     ProductMainWindow* mainWindow() const { return m_main; }
+    // What the text editors ask of the program (their EditorEnvironment).
+    ShellEditorEnvironment& editorEnvironment() const { return *m_editorEnvironment; }
 
     // The classes of the product windows, by window name.
     WindowFactory& windowFactory() { return m_factory; }
@@ -119,11 +124,19 @@ class Shell : public QObject {
     void endProgram();
     void openExternal(const QUrl& url);
 
+    // Takes a top-level window into the program's windows: it gets its name (when one is
+    // given), its mark, its place in the creation order, and the shell deletes it when the
+    // program ends. Managing a window twice changes nothing.
+    WindowMark& manage(QWidget& window, std::string_view name = {});
+
+    // Helpers for every managed window, whatever its widget class.
+    static void hideForMessage(QWidget& window);
+    static void centreOn(QWidget& window, QPoint centre);
+    static void showInFront(QWidget& window);
+
     // Called by the windows themselves.
-    void adopt(ManagedWindow& window);
-    void release(ManagedWindow& window);
-    void windowDeactivated(ManagedWindow& window);
-    void messageBoxClosed(MessageAnswer answer);
+    void windowDeactivated(QWidget& window);
+    void messageBoxClosed(Answer answer);
     void applicationDeactivated();
 
   private:
@@ -136,12 +149,15 @@ class Shell : public QObject {
     WindowFactory m_factory;
     PseudoModalRule m_pseudoModal;
 
-    std::vector<ManagedWindow*> m_windows;
+    std::vector<QWidget*> m_windows;
     ProductSelectWindow* m_selection = nullptr;
     AboutBox* m_about = nullptr;
     MessageBoxWindow* m_messageBox = nullptr;
     MacMidiWindow* m_macMidi = nullptr;
     ProductMainWindow* m_main = nullptr;
+    QWidget* m_mainWidget = nullptr;
+
+    std::unique_ptr<ShellEditorEnvironment> m_editorEnvironment;
 
     MidiPort m_chosenPort;
     std::string m_selectedProduct;
@@ -152,7 +168,7 @@ class Shell : public QObject {
 
     // Mac mode clears a re-shown window's mark only once the window is really visible.
     QTimer m_reshowTimer;
-    std::vector<QPointer<ManagedWindow>> m_reshown;
+    std::vector<QPointer<QWidget>> m_reshown;
 };
 
 }  // namespace corlinth::gui

@@ -7,33 +7,41 @@
 
 #include "core/app/ProductRegistry.h"
 
+class QWidget;
+
 namespace corlinth::gui {
 
-class ManagedWindow;
+class ProductMainWindow;
 class Shell;
 
-// Creates a product's window by its name. The window's class hands itself to the shell in its
-// constructor, so a creator simply returns `new TheWindow(shell, ...)`.
-using WindowCreator = std::function<ManagedWindow*(Shell& shell, const ProductRecord& product,
-                                                   std::string_view windowName)>;
+// Creates a product's companion window (a dialog, the transmission window) by its name. The
+// window may be any top-level widget; the shell manages it once it is created (a
+// ManagedWindow manages itself).
+using WindowCreator = std::function<QWidget*(Shell& shell, const ProductRecord& product,
+                                             std::string_view windowName)>;
 
-// The window classes by window name. A main window's class derives from ProductMainWindow.
-// A name no class has been registered for gets a plain window with that name (an empty
-// editor window for a main window), so that every product can be opened while its windows
-// are being built.
+// Creates a product's editor window. The returned object lives as long as its window.
+using MainWindowCreator =
+    std::function<ProductMainWindow*(Shell& shell, const ProductRecord& product)>;
+
+// The window classes by window name. A name no class has been registered for gets a plain
+// window with that name (an empty editor window for a main window), so that every product can
+// be opened while its windows are being built.
 class WindowFactory {
   public:
     void registerWindow(std::string_view windowName, WindowCreator creator);
+    void registerMainWindow(std::string_view windowName, MainWindowCreator creator);
     bool hasClass(std::string_view windowName) const;
-    ManagedWindow* create(Shell& shell, const ProductRecord& product,
-                          std::string_view windowName) const;
+
+    QWidget* create(Shell& shell, const ProductRecord& product, std::string_view windowName) const;
+    ProductMainWindow* createMain(Shell& shell, const ProductRecord& product) const;
 
   private:
     std::map<std::string, WindowCreator, std::less<>> m_creators;
+    std::map<std::string, MainWindowCreator, std::less<>> m_mainCreators;
 };
 
-// Registers the window classes of every product; each editor and dialog adds its line in
-// ProductWindows.cpp.
+// Registers the window classes of every product (ProductWindows.cpp).
 void registerProductWindows(WindowFactory& factory);
 
 }  // namespace corlinth::gui

@@ -47,10 +47,10 @@ TEST(MessageBoxLayout, FitsTheTextAndCentresTheButtons) {
 }
 
 TEST(MessageBoxAnswer, OkMeansYesAndOnlyTheQuestionAndWarningPresetCancel) {
-    EXPECT_EQ(answerOfButton("Yes"), MessageAnswer::Yes);
-    EXPECT_EQ(answerOfButton("OK"), MessageAnswer::Yes);
-    EXPECT_EQ(answerOfButton("No"), MessageAnswer::No);
-    EXPECT_EQ(answerOfButton("Cancel"), MessageAnswer::Cancel);
+    EXPECT_EQ(answerOfButton("Yes"), Answer::Yes);
+    EXPECT_EQ(answerOfButton("OK"), Answer::Yes);
+    EXPECT_EQ(answerOfButton("No"), Answer::No);
+    EXPECT_EQ(answerOfButton("Cancel"), Answer::Cancel);
     EXPECT_TRUE(presetsCancel(MessageKind::Question));
     EXPECT_TRUE(presetsCancel(MessageKind::Warning));
     EXPECT_FALSE(presetsCancel(MessageKind::Information));

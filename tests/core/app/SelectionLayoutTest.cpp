@@ -56,10 +56,7 @@ TEST(SelectionLayout, PutsTheButtonsInTwoColumnsByTheirDesignedRows) {
     EXPECT_EQ(productPicture("Pirro"), nullptr);
 }
 
-TEST(ShellTexts, ProgramMenuAndTitlesReadAsTheProgramShowsThem) {
-    EXPECT_EQ(programMenuCaption("Pirrow"), "     Program the Pirrow...        ");
-    EXPECT_EQ(programMenuCaption("Daskin"), "     Program the Daskin...        ");
-    EXPECT_EQ(untitledEditorTitle("Kelto"), "Quarnell Kelto Corlinth - [Untitled]");
+TEST(ShellTexts, VersionAndFirstRunReportReadAsTheProgramShowsThem) {
     EXPECT_EQ(versionLine(), "Version 3.0.6");
     EXPECT_EQ(resourceNotFound("KeltoExample"), "Resource KeltoExample not found");
     EXPECT_EQ(installFailureReport({"a", "b", "c"}, 2),

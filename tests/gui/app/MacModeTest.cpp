@@ -122,9 +122,9 @@ TEST(MacModeWindows, ADialogShownAgainKeepsItsMarkUntilItIsVisibleAndDoesNotBeep
     run.recordMainWindow("Tessol");
     testing::RecordingMainWindow* main = run.openProduct("Tessol");
     ASSERT_NE(main, nullptr);
-    ManagedWindow* dialog = run.shell->findWindow("TTessolSysex");
-    dialog->showInFront();
-    dialog->hideForMessage();
+    QWidget* dialog = run.window("TTessolSysex");
+    Shell::showInFront(*dialog);
+    Shell::hideForMessage(*dialog);
 
     // A warning in Mac mode, and the window brought back after it, move the activation
     // without a beep.
@@ -132,9 +132,9 @@ TEST(MacModeWindows, ADialogShownAgainKeepsItsMarkUntilItIsVisibleAndDoesNotBeep
     EXPECT_TRUE(run.shell->nextBeepSuppressed());
     run.press("YesButton");
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->shownAgain());
-    EXPECT_TRUE(dialog->reshowMark());
-    EXPECT_TRUE(testing::eventually([&] { return !dialog->reshowMark(); }));
+    EXPECT_TRUE(run.mark("TTessolSysex").shownAgain());
+    EXPECT_TRUE(run.mark("TTessolSysex").reshowMark());
+    EXPECT_TRUE(testing::eventually([&] { return !run.mark("TTessolSysex").reshowMark(); }));
     ASSERT_EQ(main->calls.size(), 1u);
 
     // Leaving the application gives the system beep back.

@@ -35,8 +35,8 @@ struct AnswerCase {
     const char* what;
     MessageKind kind;
     const char* press;  // a button's name, or nullptr for the frame's close box
-    MessageAnswer before;
-    MessageAnswer expected;
+    Answer before;
+    Answer expected;
 };
 
 void PrintTo(const AnswerCase& c, std::ostream* os) {
@@ -48,7 +48,6 @@ class MessageBoxAnswers : public MessageBox, public ::testing::WithParamInterfac
 TEST_P(MessageBoxAnswers, ContinueTheEditorWithTheAnswer) {
     const AnswerCase& c = GetParam();
     run.messageBox().setAnswer(c.before);
-    main->setPendingAction(3);
     const QString text = QStringLiteral("The text has changed. Do you want to save the changes?");
     switch (c.kind) {
         case MessageKind::Question:
@@ -71,26 +70,23 @@ TEST_P(MessageBoxAnswers, ContinueTheEditorWithTheAnswer) {
     }
     EXPECT_FALSE(run.messageBox().isVisible());
     ASSERT_EQ(main->calls.size(), 1u);
-    EXPECT_EQ(main->calls[0].code, 3);
-    EXPECT_EQ(main->calls[0].answer, c.expected);
+    EXPECT_EQ(main->calls[0], c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AllKinds, MessageBoxAnswers,
-    ::testing::Values(AnswerCase{"QuestionYes", MessageKind::Question, "YesButton",
-                                 MessageAnswer::No, MessageAnswer::Yes},
-                      AnswerCase{"QuestionNo", MessageKind::Question, "NoButton",
-                                 MessageAnswer::Yes, MessageAnswer::No},
-                      AnswerCase{"QuestionCancel", MessageKind::Question, "CancelButton",
-                                 MessageAnswer::Yes, MessageAnswer::Cancel},
-                      AnswerCase{"QuestionClosedByFrame", MessageKind::Question, nullptr,
-                                 MessageAnswer::Yes, MessageAnswer::Cancel},
-                      AnswerCase{"WarningOkMeansYes", MessageKind::Warning, "YesButton",
-                                 MessageAnswer::No, MessageAnswer::Yes},
-                      AnswerCase{"WarningClosedByFrame", MessageKind::Warning, nullptr,
-                                 MessageAnswer::Yes, MessageAnswer::Cancel},
-                      AnswerCase{"InformationKeepsAnEarlierAnswer", MessageKind::Information,
-                                 nullptr, MessageAnswer::No, MessageAnswer::No}),
+    ::testing::Values(
+        AnswerCase{"QuestionYes", MessageKind::Question, "YesButton", Answer::No, Answer::Yes},
+        AnswerCase{"QuestionNo", MessageKind::Question, "NoButton", Answer::Yes, Answer::No},
+        AnswerCase{"QuestionCancel", MessageKind::Question, "CancelButton", Answer::Yes,
+                   Answer::Cancel},
+        AnswerCase{"QuestionClosedByFrame", MessageKind::Question, nullptr, Answer::Yes,
+                   Answer::Cancel},
+        AnswerCase{"WarningOkMeansYes", MessageKind::Warning, "YesButton", Answer::No, Answer::Yes},
+        AnswerCase{"WarningClosedByFrame", MessageKind::Warning, nullptr, Answer::Yes,
+                   Answer::Cancel},
+        AnswerCase{"InformationKeepsAnEarlierAnswer", MessageKind::Information, nullptr, Answer::No,
+                   Answer::No}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(MessageBox, SmfWarningAsksWithoutCancel) {
@@ -127,22 +123,22 @@ TEST_F(MessageBox, IsCentredOnTheCallerButNeverAboveOrLeftOfTheScreen) {
 }
 
 TEST_F(MessageBox, BringsBackTheLevelTwoDialogBeforeTheLevelOneDialog) {
-    ManagedWindow* dialog = run.shell->findWindow("TPirrowSysex");
-    ManagedWindow* popup = run.shell->findWindow("TPirrowSysPop");
+    QWidget* dialog = run.window("TPirrowSysex");
+    QWidget* popup = run.window("TPirrowSysPop");
     ASSERT_NE(dialog, nullptr);
     ASSERT_NE(popup, nullptr);
-    dialog->showInFront();
-    dialog->hideForMessage();
-    popup->showInFront();
-    popup->hideForMessage();
+    Shell::showInFront(*dialog);
+    Shell::hideForMessage(*dialog);
+    Shell::showInFront(*popup);
+    Shell::hideForMessage(*popup);
 
     run.messageBox().MsgWarning(QStringLiteral("Invalid System Exclusive message."), *popup);
     run.press("YesButton");
     EXPECT_TRUE(popup->isVisible());
-    EXPECT_TRUE(popup->shownAgain());
-    EXPECT_FALSE(popup->reshowMark());
+    EXPECT_TRUE(run.mark("TPirrowSysPop").shownAgain());
+    EXPECT_FALSE(run.mark("TPirrowSysPop").reshowMark());
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(dialog->reshowMark());
+    EXPECT_TRUE(run.mark("TPirrowSysex").reshowMark());
 
     // The popup closes; the next message brings the dialog back, and only it.
     popup->hide();
@@ -150,14 +146,13 @@ TEST_F(MessageBox, BringsBackTheLevelTwoDialogBeforeTheLevelOneDialog) {
     run.press("YesButton");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(popup->isVisible());
-    EXPECT_FALSE(dialog->reshowMark());
+    EXPECT_FALSE(run.mark("TPirrowSysex").reshowMark());
     ASSERT_EQ(main->calls.size(), 2u);
 }
 
 TEST_F(MessageBox, TheNextMessageCanBeShownFromTheContinuation) {
     // A continuation that asks again leaves the box on the screen with the new question.
     run.messageBox().MsgQuestion(QStringLiteral("Save first?"), *main);
-    main->setPendingAction(1);
     QObject::connect(button("YesButton"), &QPushButton::clicked, main, [this] {
         if (main->calls.size() == 1) {
             run.messageBox().MsgWarning(

@@ -21,12 +21,12 @@ class PseudoModal : public ::testing::TestWithParam<PlatformMode> {
         }
         ASSERT_TRUE(eventually([&] { return run.child("Pirrow")->isVisible(); }));
         run.openProduct("Pirrow");
-        main = run.shell->mainWindow();
-        dialog = run.shell->findWindow("TPirrowNoteOn");
+        main = &run.shell->mainWindow()->window();
+        dialog = run.window("TPirrowNoteOn");
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(eventually([&] { return main->isActiveWindow(); }));
         dialog->installEventFilter(&deactivations);
-        dialog->showInFront();
+        Shell::showInFront(*dialog);
         ASSERT_TRUE(eventually([&] { return dialog->isActiveWindow(); }));
     }
     // The user clicks the editor; the dialog loses the activation and takes it back.
@@ -46,8 +46,8 @@ class PseudoModal : public ::testing::TestWithParam<PlatformMode> {
         }
     } deactivations;
     ShellRun run;
-    ManagedWindow* main = nullptr;
-    ManagedWindow* dialog = nullptr;
+    QWidget* main = nullptr;
+    QWidget* dialog = nullptr;
 };
 
 TEST_P(PseudoModal, ADialogComesBackToTheFrontWithABeep) {
@@ -67,8 +67,8 @@ TEST_P(PseudoModal, ADialogComesBackToTheFrontWithABeep) {
 }
 
 TEST_P(PseudoModal, AWindowAboveTheDialogMayTakeTheActivation) {
-    ManagedWindow* popup = run.shell->findWindow("TPirrowSysPop");
-    popup->showInFront();
+    QWidget* popup = run.window("TPirrowSysPop");
+    Shell::showInFront(*popup);
     ASSERT_TRUE(eventually([&] { return popup->isActiveWindow(); }));
     QTest::qWait(20);
     EXPECT_TRUE(popup->isActiveWindow());

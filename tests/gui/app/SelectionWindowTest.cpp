@@ -4,12 +4,16 @@
 #include <QTest>
 #include <map>
 
+#include <QMenu>
 #include "core/app/ProductRegistry.h"
 #include "core/app/ShellTexts.h"
+
 #include "gui/app/PlainMainWindow.h"
 #include "gui/app/ProductPictureWidget.h"
 #include "gui/app/QtText.h"
 #include "gui/app/ShellFixture.h"
+#include "gui/app/TextEditorMain.h"
+#include "gui/document/TextEditorWindow.h"
 
 namespace corlinth::gui {
 namespace {
@@ -63,7 +67,7 @@ TEST_F(SelectionWindow, ShowsElevenButtonsWithPicturesInTwoColumns) {
     EXPECT_TRUE(run.selection().grab().save(folder + "/ProductSelect.png"));
 }
 
-TEST_F(SelectionWindow, OnlyTheFirstChoiceCountsAndOpensThatProduct) {
+TEST_F(SelectionWindow, OnlyTheFirstChoiceCountsAndOpensThatProductsEditor) {
     button("Pirrow")->click();
     // While the 10 ms timer runs, a press on another product's picture changes nothing.
     QTest::mousePress(picture("Kelto"), Qt::LeftButton);
@@ -74,38 +78,59 @@ TEST_F(SelectionWindow, OnlyTheFirstChoiceCountsAndOpensThatProduct) {
     ASSERT_TRUE(eventually([&] { return run.shell->productOpen(); }));
 
     EXPECT_EQ(run.shell->selectedProduct(), "Pirrow");
-    EXPECT_EQ(run.shell->findWindow("TKeltoMain"), nullptr);
-    EXPECT_EQ(run.shell->findWindow("TGavrelMain"), nullptr);
+    EXPECT_EQ(run.window("TKeltoMain"), nullptr);
+    EXPECT_EQ(run.window("TGavrelMain"), nullptr);
     EXPECT_FALSE(run.selection().isVisible());
-    auto* main = dynamic_cast<PlainMainWindow*>(run.shell->mainWindow());
+    // The text products get the document editor, with the Program caption set by the shell.
+    auto* main = dynamic_cast<TextEditorMain*>(run.shell->mainWindow());
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(main->objectName(), QStringLiteral("TPirrowMain"));
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Quarnell Pirrow Corlinth - [Untitled]"));
-    EXPECT_EQ(main->programMenuCaption(), QStringLiteral("     Program the Pirrow...        "));
-    EXPECT_TRUE(main->isVisible());
+    TextEditorWindow& editor = main->editor();
+    EXPECT_EQ(editor.objectName(), QStringLiteral("TPirrowMain"));
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Quarnell Pirrow Corlinth - [Untitled]"));
+    QMenu* program = editor.findChild<QMenu*>(QStringLiteral("Program1"));
+    ASSERT_NE(program, nullptr);
+    ASSERT_FALSE(program->actions().isEmpty());
+    EXPECT_EQ(program->actions().front()->text(),
+              QStringLiteral("     Program the Pirrow...        "));
+    EXPECT_TRUE(editor.isVisible());
 
     // The product's windows follow the four of the start, in the table's order, and each has
     // its level; the dialogs are prepared and hidden again.
-    const std::vector<ManagedWindow*>& windows = run.shell->windows();
+    const std::vector<QWidget*>& windows = run.shell->windows();
     const ProductRecord& pirrow = *findProduct("Pirrow");
     ASSERT_EQ(windows.size(), 4 + 1 + pirrow.companionWindows.size());
-    EXPECT_EQ(windows[4], main);
+    EXPECT_EQ(windows[4], &editor);
     for (std::size_t i = 0; i < pirrow.companionWindows.size(); ++i) {
-        EXPECT_EQ(windows[5 + i]->name(), pirrow.companionWindows[i]);
+        EXPECT_EQ(windows[5 + i]->objectName().toStdString(), pirrow.companionWindows[i]);
         EXPECT_FALSE(windows[5 + i]->isVisible());
-        EXPECT_FALSE(windows[5 + i]->reshowMark());
+        EXPECT_FALSE(WindowMark::of(*windows[5 + i])->reshowMark());
     }
     const std::map<std::string, int> levels{
         {"TProductSelect", 0}, {"TAboutBox", 1},      {"TMsgBox", 3},       {"TMacMIDI", 0},
         {"TPirrowMain", 0},    {"TTransportForm", 1}, {"TPirrowNoteOn", 1}, {"TPirrowSysPop", 2}};
     for (const auto& [name, level] : levels) {
-        ASSERT_NE(run.shell->findWindow(name), nullptr) << name;
-        EXPECT_EQ(run.shell->findWindow(name)->level(), level) << name;
+        ASSERT_NE(run.window(name.c_str()), nullptr) << name;
+        EXPECT_EQ(run.mark(name.c_str()).level(), level) << name;
     }
 
-    // Closing the selection window now asks the editor to close, which ends the run.
+    // Closing the selection window now asks the editor to close; its document is unchanged,
+    // so the run ends.
     EXPECT_EQ(run.programEnds, 0);
     run.selection().close();
+    EXPECT_EQ(run.programEnds, 1);
+}
+
+TEST_F(SelectionWindow, AProductWithoutItsEditorYetOpensAPlainWindowOfTheRightName) {
+    button("Daskin")->click();
+    ASSERT_TRUE(eventually([&] { return run.shell->productOpen(); }));
+    auto* main = dynamic_cast<PlainMainWindow*>(run.shell->mainWindow());
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->objectName(), QStringLiteral("TForm2"));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Quarnell Daskin Corlinth - [Untitled]"));
+    EXPECT_EQ(main->programMenuCaption(), QStringLiteral("     Program the Daskin...        "));
+    EXPECT_EQ(run.mark("TBtnBottomDlg").level(), 1);
+    EXPECT_EQ(run.mark("TTransportForm").level(), 1);
+    main->close();
     EXPECT_EQ(run.programEnds, 1);
 }
 

@@ -62,7 +62,7 @@ QTimer* ShellRun::timer(const char* name) const {
 }
 
 QWidget* ShellRun::child(const char* name) const {
-    for (ManagedWindow* window : shell->windows()) {
+    for (QWidget* window : shell->windows()) {
         if (auto* found = window->findChild<QWidget*>(QString::fromLatin1(name))) {
             return found;
         }
@@ -81,9 +81,8 @@ void ShellRun::hurryInstallation() const {
 void ShellRun::recordMainWindow(const char* displayName) {
     const ProductRecord* product = findProduct(displayName);
     ASSERT_NE(product, nullptr);
-    shell->windowFactory().registerWindow(
-        product->mainWindow,
-        [](Shell& s, const ProductRecord& p, std::string_view) -> ManagedWindow* {
+    shell->windowFactory().registerMainWindow(
+        product->mainWindow, [](Shell& s, const ProductRecord& p) -> ProductMainWindow* {
             return new RecordingMainWindow(s, p);
         });
 }

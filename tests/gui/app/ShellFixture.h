@@ -20,6 +20,7 @@
 #include "gui/app/ProductMainWindow.h"
 #include "gui/app/ProductSelectWindow.h"
 #include "gui/app/Shell.h"
+#include "gui/app/WindowMark.h"
 
 namespace corlinth::gui::testing {
 
@@ -51,22 +52,16 @@ class FakeMidiOutput : public MidiOutput {
 };
 
 // An editor window that records its continuations, for the tests of the message box.
-class RecordingMainWindow : public ProductMainWindow {
+class RecordingMainWindow : public ManagedWindow, public ProductMainWindow {
   public:
-    struct Call {
-        int code;
-        MessageAnswer answer;
-    };
     RecordingMainWindow(Shell& shell, const ProductRecord& product)
-        : ProductMainWindow(shell, product) {}
-    void mainjump(int code, MessageAnswer answer) override {
-        calls.push_back({code, answer});
-        setPendingAction(0);
-    }
+        : ManagedWindow(shell, product.mainWindow) {}
+    QWidget& window() override { return *this; }
+    void mainjump(Answer answer) override { calls.push_back(answer); }
     void setProgramMenuCaption(const QString& text) override { caption = text; }
     void setFirmwareUpdateMenuVisible(bool visible) override { firmwareMenu = visible; }
 
-    std::vector<Call> calls;
+    std::vector<Answer> calls;
     QString caption;
     bool firmwareMenu = false;
 };
@@ -103,6 +98,9 @@ class ShellRun {
     MessageBoxWindow& messageBox() const { return shell->messageBox(); }
     QTimer* timer(const char* name) const;
     QWidget* child(const char* name) const;
+    // A window of the run by name, and its stacking mark.
+    QWidget* window(const char* name) const { return shell->findWindow(name); }
+    WindowMark& mark(const char* name) const { return *WindowMark::of(*window(name)); }
 
     // Lets the five seconds of the installation pass at once.
     void hurryInstallation() const;
