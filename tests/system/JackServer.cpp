@@ -1,22 +1,32 @@
 #include "JackServer.h"
 
-#include <QCoreApplication>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/types.h>
+#include <unistd.h>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QThread>
-#include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <sstream>
 
 namespace corlinth::testing {
 namespace {
 
-constexpr int kStartTimeoutMs = 10000;
+// Generous: on a busy machine a server without realtime scheduling is slow to come up.
+constexpr int kStartTimeoutMs = 30000;
+constexpr int kStopGraceMs = 20000;
 
-std::string uniqueServerName() {
-    static std::atomic<int> counter{0};
-    return "corlinth-test-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-           std::to_string(++counter);
+// JACK keeps a registry of at most eight servers, and a server that did not end cleanly
+// (its test was killed) stays in it until a server of the same name starts again. The tests
+// therefore take their names from a small pool, the first one no other test holds, so that
+// such leftovers are reclaimed instead of filling the registry.
+constexpr int kServerNames = 4;
+
+std::string serverName(int number) {
+    return "corlinth-test-" + std::to_string(number);
 }
 
 // Runs a JACK tool to its end; its standard output, or nothing when it failed.
@@ -25,7 +35,7 @@ std::optional<std::string> runTool(const QProcessEnvironment& environment, const
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(tool, arguments);
-    if (!process.waitForFinished(3000)) {
+    if (!process.waitForFinished(10000)) {
         process.kill();
         process.waitForFinished(1000);
         return std::nullopt;
@@ -36,13 +46,14 @@ std::optional<std::string> runTool(const QProcessEnvironment& environment, const
     return process.readAllStandardOutput().toStdString();
 }
 
-void stop(QProcess& process) {
+// Stops our own child, by its own process ID, with the signal it ends cleanly on; the
+// server needs its time to say goodbye to its clients and leave the registry.
+void stop(QProcess& process, int signal, int graceMs) {
     if (process.state() == QProcess::NotRunning) {
         return;
     }
-    // Our own child, by its own process ID.
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
+    ::kill(static_cast<pid_t>(process.processId()), signal);
+    if (!process.waitForFinished(graceMs)) {
         process.kill();
         process.waitForFinished(2000);
     }
@@ -59,43 +70,75 @@ bool JackServer::toolsInstalled() {
     return true;
 }
 
-JackServer::JackServer() : m_name(uniqueServerName()) {
+JackServer::JackServer() {
     if (const char* previous = std::getenv("JACK_DEFAULT_SERVER")) {
         m_previousServer = previous;
         m_hadPreviousServer = true;
     }
-    setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
     setenv("JACK_NO_START_SERVER", "1", 1);
+    for (int number = 1; number <= kServerNames && !m_running; ++number) {
+        m_name = serverName(number);
+        // A test running beside this one holds the name's lock; the lock goes with the
+        // process, however it ends.
+        const std::string lockPath =
+            QDir::tempPath().toStdString() + "/" + m_name + ".jack-test.lock";
+        m_lock = ::open(lockPath.c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0644);
+        if (m_lock < 0) {
+            m_failure = "cannot open " + lockPath;
+            continue;
+        }
+        if (::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
+            ::close(m_lock);
+            m_lock = -1;
+            continue;
+        }
+        if (start()) {
+            setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
+            return;
+        }
+        ::close(m_lock);
+        m_lock = -1;
+    }
+    if (m_failure.empty()) {
+        m_failure = "every test server name is in use";
+    }
+}
 
+bool JackServer::start() {
     m_jackd.setProcessEnvironment(environment());
     m_jackd.setProcessChannelMode(QProcess::MergedChannels);
-    m_jackd.start(QStringLiteral("jackd"),
-                  {QStringLiteral("--no-realtime"), QStringLiteral("-n"),
-                   QString::fromStdString(m_name), QStringLiteral("-d"), QStringLiteral("dummy"),
-                   QStringLiteral("-r"), QString::number(sampleRate), QStringLiteral("-p"),
-                   QString::number(period)});
+    m_jackd.start(
+        QStringLiteral("jackd"),
+        {QStringLiteral("--no-realtime"), QStringLiteral("-n"), QString::fromStdString(m_name),
+         QStringLiteral("-d"), QStringLiteral("dummy"), QStringLiteral("-r"),
+         QString::number(sampleRate), QStringLiteral("-p"), QString::number(period)});
     if (!m_jackd.waitForStarted(kStartTimeoutMs)) {
         m_failure = "jackd did not start: " + m_jackd.errorString().toStdString();
-        return;
+        return false;
     }
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kStartTimeoutMs) {
         if (m_jackd.state() == QProcess::NotRunning) {
             m_failure = "jackd ended: " + m_jackd.readAll().toStdString();
-            return;
+            return false;
         }
         if (!ports().empty()) {
             m_running = true;
-            return;
+            return true;
         }
         QThread::msleep(50);
     }
-    m_failure = "jackd did not answer within ten seconds";
+    m_failure = "jackd did not answer within thirty seconds";
+    stop(m_jackd, SIGTERM, kStopGraceMs);
+    return false;
 }
 
 JackServer::~JackServer() {
-    stop(m_jackd);
+    stop(m_jackd, SIGTERM, kStopGraceMs);
+    if (m_lock >= 0) {
+        ::close(m_lock);
+    }
     if (m_hadPreviousServer) {
         setenv("JACK_DEFAULT_SERVER", m_previousServer.c_str(), 1);
     } else {
@@ -162,7 +205,8 @@ JackMidiDump::JackMidiDump(const JackServer& server, std::string clientName)
 }
 
 JackMidiDump::~JackMidiDump() {
-    stop(m_dump);
+    // jack_midi_dump closes its client on an interrupt; a termination kills it uncleanly.
+    stop(m_dump, SIGINT, kStopGraceMs);
 }
 
 void JackMidiDump::readOutput() {

@@ -11,10 +11,10 @@
 
 namespace corlinth::testing {
 
-// A JACK server of the tests' own: the dummy driver (no sound card), under a server name
-// nobody else uses, so that no other JACK server on the computer is touched. While it runs,
-// this process's JACK clients (RtMidi's among them) find it through JACK_DEFAULT_SERVER, and
-// no client starts a server of its own.
+// A JACK server of the tests' own: the dummy driver (no sound card), under a server name of
+// the tests ("corlinth-test-N", the first one free), so that no other JACK server on the
+// computer is touched. While it runs, this process's JACK clients (RtMidi's among them) find
+// it through JACK_DEFAULT_SERVER, and no client starts a server of its own.
 class JackServer {
   public:
     // Starts "jackd --no-realtime -n NAME -d dummy -r 48000 -p 256" and waits until it
@@ -39,10 +39,13 @@ class JackServer {
     std::vector<std::string> ports() const;
 
   private:
+    bool start();
+
     std::string m_name;
     std::string m_failure;
     QProcess m_jackd;
     bool m_running = false;
+    int m_lock = -1;  // the name's lock file, held while the server runs
     std::string m_previousServer;
     bool m_hadPreviousServer = false;
 };
